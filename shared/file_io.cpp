@@ -7,6 +7,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+
 namespace tarnic {
 namespace {
 
@@ -86,54 +88,134 @@ void makeWritable(const fs::path& path) noexcept {
                     fs::perm_options::add, ec);
 }
 
-Status writeFileAtomic(const fs::path& path, std::string_view bytes) {
-    const fs::path dir = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    std::string tmpl = (dir / ("." + path.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
-    if (fd < 0)
-        return Error{path, "cannot create a file in its folder: " + systemError(errno)};
-    const fs::path tempName(tmpl);
-    auto fail = [&](int err) -> Status {
-        ::close(fd);
-        ::unlink(tempName.c_str());
-        return Error{path, "could not be written (" + systemError(err) +
-                               "); the previous file is unchanged"};
-    };
-    if (const int err = writeAll(fd, tempName, bytes))
-        return fail(err);
-    if (::fsync(fd) != 0)
-        return fail(errno);
+AtomicFileWriter::AtomicFileWriter(fs::path target) : m_target(std::move(target)) {
+    const fs::path dir = m_target.has_parent_path() ? m_target.parent_path() : fs::path(".");
+    std::string tmpl = (dir / ("." + m_target.filename().string() + ".XXXXXX")).string();
+    m_fd = ::mkostemp(tmpl.data(), O_CLOEXEC);
+    if (m_fd < 0) {
+        m_failed = true;
+        m_error = Error{m_target, "cannot create a file in its folder: " + systemError(errno)};
+        return;
+    }
+    m_temp = tmpl;
+}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    if (m_fd >= 0)
+        ::close(m_fd);
+    if (!m_temp.empty())
+        ::unlink(m_temp.c_str());
+}
+
+void AtomicFileWriter::fail(int err, std::string what) {
+    if (m_failed)
+        return;
+    m_failed = true;
+    m_error = Error{m_target, what + " (" + systemError(err) + "); the previous file is unchanged"};
+}
+
+bool AtomicFileWriter::write(std::string_view bytes) {
+    if (m_failed)
+        return false;
+    if (const int err = writeAll(m_fd, m_temp, bytes)) {
+        fail(err, "could not be written");
+        return false;
+    }
+    m_written += bytes.size();
+    return true;
+}
+
+bool AtomicFileWriter::writeFrom(const fs::path& source) {
+    if (m_failed)
+        return false;
+    const int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) {
+        fail(errno, "could not be written from " + source.string());
+        return false;
+    }
     struct stat st {};
-    if (::fstat(fd, &st) != 0)
-        return fail(errno);
-    if (static_cast<std::size_t>(st.st_size) != bytes.size())
-        return fail(EIO);
+    ::fstat(in, &st);
+    auto left = static_cast<std::size_t>(st.st_size);
+    while (left > 0) {
+        std::size_t chunk = std::min<std::size_t>(left, 1u << 24);
+        if (faultHook()) {
+            const std::size_t allowed = faultHook()(m_temp, chunk);
+            if (allowed < chunk) {
+                ::close(in);
+                fail(ENOSPC, "could not be written");
+                return false;
+            }
+        }
+        const ssize_t n = ::copy_file_range(in, nullptr, m_fd, nullptr, chunk, 0);
+        if (n < 0 && (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)) {
+            // No kernel copy between these file systems: copy through a buffer.
+            std::string buf(1u << 20, '\0');
+            ssize_t r;
+            while ((r = ::read(in, buf.data(), buf.size())) > 0)
+                if (!write(std::string_view(buf.data(), static_cast<std::size_t>(r)))) {
+                    ::close(in);
+                    return false;
+                }
+            ::close(in);
+            if (r < 0)
+                fail(errno, "could not be written from " + source.string());
+            return !m_failed;
+        }
+        if (n <= 0) {
+            const int err = n < 0 ? errno : EIO;
+            ::close(in);
+            fail(err, "could not be written");
+            return false;
+        }
+        left -= static_cast<std::size_t>(n);
+        m_written += static_cast<std::size_t>(n);
+    }
+    ::close(in);
+    return true;
+}
+
+Status AtomicFileWriter::commit() {
+    if (m_failed)
+        return m_error;
+    if (::fsync(m_fd) != 0) {
+        fail(errno, "could not be written");
+        return m_error;
+    }
+    struct stat st {};
+    if (::fstat(m_fd, &st) != 0 || static_cast<std::size_t>(st.st_size) != m_written) {
+        fail(EIO, "could not be written completely");
+        return m_error;
+    }
     // Keep the permissions of the file being replaced (made writable), else rw-r--r--.
     struct stat old {};
     mode_t mode = 0644;
-    if (::stat(path.c_str(), &old) == 0)
+    if (::stat(m_target.c_str(), &old) == 0)
         mode = (old.st_mode & 07777) | S_IRUSR | S_IWUSR;
-    ::fchmod(fd, mode);
+    ::fchmod(m_fd, mode);
+    const int fd = m_fd;
+    m_fd = -1;
     if (::close(fd) != 0) {
-        const int err = errno;
-        ::unlink(tempName.c_str());
-        return Error{path, "could not be written (" + systemError(err) +
-                               "); the previous file is unchanged"};
+        fail(errno, "could not be written");
+        return m_error;
     }
-    if (::rename(tempName.c_str(), path.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tempName.c_str());
-        return Error{path, "could not be replaced (" + systemError(err) +
-                               "); the previous file is unchanged"};
+    if (::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+        fail(errno, "could not be replaced");
+        return m_error;
     }
+    m_temp.clear();
     return {};
 }
 
+Status writeFileAtomic(const fs::path& path, std::string_view bytes) {
+    AtomicFileWriter w(path);
+    w.write(bytes);
+    return w.commit();
+}
+
 Status copyFileAtomic(const fs::path& source, const fs::path& target) {
-    auto data = readFile(source);
-    if (!data)
-        return data.error();
-    return writeFileAtomic(target, *data);
+    AtomicFileWriter w(target);
+    w.writeFrom(source);
+    return w.commit();
 }
 
 Status copyFileOverwrite(const fs::path& source, const fs::path& target) {

@@ -22,6 +22,32 @@ namespace fs = std::filesystem;
 // is removed.
 [[nodiscard]] Status writeFileAtomic(const fs::path& path, std::string_view bytes);
 
+// Streams a file into place: bytes go to a temporary file beside the target;
+// commit() syncs, checks and renames it over the target. Destroying an
+// uncommitted writer removes the temporary file and leaves the target as it was.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(fs::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // False once anything failed; later writes are ignored and commit() reports it.
+    bool write(std::string_view bytes);
+    // Appends a whole file's bytes by a kernel copy (no user-space buffer).
+    bool writeFrom(const fs::path& source);
+    [[nodiscard]] Status commit();
+
+private:
+    void fail(int err, std::string what);
+    fs::path m_target;
+    fs::path m_temp;
+    int m_fd = -1;
+    std::size_t m_written = 0;
+    bool m_failed = false;
+    Error m_error;
+};
+
 // Copies source over target through a temporary file and a rename, so the
 // target is either the old file or a complete copy.
 [[nodiscard]] Status copyFileAtomic(const fs::path& source, const fs::path& target);

@@ -160,15 +160,16 @@ tarnic::Result<ProjectContents> readProject(const std::filesystem::path& file,
     return parseProject(*bytes, file, categories);
 }
 
-std::string serialiseProject(const ProjectHeader& header, const std::vector<ProjectItem>& items,
-                             const CategoryList& categories, const LocalWords& words) {
+bool serialiseProject(const ProjectHeader& header, const std::vector<ProjectItem>& items,
+                      const CategoryList& categories, const LocalWords& words, const ByteSink& sink) {
+    constexpr std::size_t kChunkRecords = 580; // about 1 MB
     const std::size_t rows = std::max<std::size_t>(items.size(), 1);
     std::string out;
-    out.reserve((rows + 1) * kRecordSize);
+    out.reserve(kChunkRecords * kRecordSize);
     appendRecord(out, recordFromHeader(header, rows));
     if (items.empty()) {
         appendRecord(out, Record{});
-        return out;
+        return sink(out);
     }
     Record r;
     for (const ProjectItem& item : items) {
@@ -185,14 +186,33 @@ std::string serialiseProject(const ProjectHeader& header, const std::vector<Proj
         r[15] = item[Field::System];
         r[16] = item[Field::Parameter];
         appendRecord(out, r);
+        if (out.size() >= kChunkRecords * kRecordSize) {
+            if (!sink(out))
+                return false;
+            out.clear();
+        }
     }
-    return out;
+    return out.empty() || sink(out);
+}
+
+std::string serialiseProject(const ProjectHeader& header, const std::vector<ProjectItem>& items,
+                             const CategoryList& categories, const LocalWords& words) {
+    std::string all;
+    all.reserve((std::max<std::size_t>(items.size(), 1) + 1) * kRecordSize);
+    serialiseProject(header, items, categories, words, [&](std::string_view chunk) {
+        all.append(chunk);
+        return true;
+    });
+    return all;
 }
 
 tarnic::Status writeProject(const std::filesystem::path& file, const ProjectHeader& header,
                             const std::vector<ProjectItem>& items, const CategoryList& categories,
                             const LocalWords& words) {
-    return tarnic::writeFileAtomic(file, serialiseProject(header, items, categories, words));
+    tarnic::AtomicFileWriter writer(file);
+    serialiseProject(header, items, categories, words,
+                     [&](std::string_view chunk) { return writer.write(chunk); });
+    return writer.commit();
 }
 
 tarnic::Status writeProjectHeader(const std::filesystem::path& file, const ProjectHeader& header) {

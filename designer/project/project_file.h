@@ -11,6 +11,7 @@
 #include <array>
 #include <cstddef>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -73,6 +74,11 @@ parseProject(std::string_view bytes, const std::filesystem::path& file,
                                            const std::vector<ProjectItem>& items,
                                            const CategoryList& categories,
                                            const LocalWords& words);
+// The same bytes handed to sink in pieces of about 1 MB, so a large project
+// is never held twice in memory. Stops when sink returns false.
+using ByteSink = std::function<bool(std::string_view)>;
+bool serialiseProject(const ProjectHeader& header, const std::vector<ProjectItem>& items,
+                      const CategoryList& categories, const LocalWords& words, const ByteSink& sink);
 // Writes the project atomically: the old file stays when anything fails.
 [[nodiscard]] tarnic::Status writeProject(const std::filesystem::path& file,
                                           const ProjectHeader& header,

@@ -140,26 +140,20 @@ void ProjectSession::syncHeaderFileReferences() {
     m_header.designExt = des.extension().string();
 }
 
-std::string ProjectSession::serialise() {
-    syncHeaderFileReferences();
-    return serialiseProject(m_header, m_items, m_categories, m_words);
-}
-
 ProjectSession::SaveResult ProjectSession::save() {
     const fs::path target = projectFile();
     if (target.empty())
         return saveAs(m_saveAsSuggestion);
     WaitGuard wait(m_prompts);
-    const std::string bytes = serialise();
     if (m_editCopy.empty())
         m_editCopy = editCopyOf(target);
-    if (auto st = tarnic::writeFileAtomic(m_editCopy, bytes); !st) {
+    if (auto st = writeEditCopy(); !st) {
         m_prompts.reportError("M57", st.error());
         return SaveResult::Failed;
     }
     // The project file is replaced by a complete copy or not at all; the
     // unsaved-changes flag stays set when it could not be replaced.
-    if (auto st = tarnic::writeFileAtomic(target, bytes); !st) {
+    if (auto st = tarnic::copyFileAtomic(m_editCopy, target); !st) {
         m_prompts.reportError("M57", st.error());
         return SaveResult::Failed;
     }
@@ -179,7 +173,8 @@ ProjectSession::SaveResult ProjectSession::saveAs(fs::path target) {
     if (!target.has_extension())
         target += ".mof";
     WaitGuard wait(m_prompts);
-    if (auto st = tarnic::writeFileAtomic(target, serialise()); !st) {
+    syncHeaderFileReferences();
+    if (auto st = writeProject(target, m_header, m_items, m_categories, m_words); !st) {
         m_prompts.reportError("", st.error());
         return SaveResult::Failed;
     }
@@ -212,7 +207,8 @@ void ProjectSession::exit() {
 tarnic::Status ProjectSession::writeEditCopy() {
     if (m_editCopy.empty())
         return tarnic::Error{{}, "no project is open"};
-    return tarnic::writeFileAtomic(m_editCopy, serialise());
+    syncHeaderFileReferences();
+    return writeProject(m_editCopy, m_header, m_items, m_categories, m_words);
 }
 
 tarnic::Status ProjectSession::writeEditCopyHeader() {

@@ -114,7 +114,6 @@ private:
                                           const std::string& ext, std::string_view subfolder) const;
     tarnic::Status makeWorkingCopy(const fs::path& projectFile);
     void syncHeaderFileReferences();
-    [[nodiscard]] std::string serialise();
 
     fs::path m_programFolder;
     ProjectPrompts& m_prompts;
