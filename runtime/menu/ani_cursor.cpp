@@ -94,4 +94,16 @@ tarnic::Result<AniCursor> parseAni(std::string_view b, const std::filesystem::pa
     return ani;
 }
 
+std::optional<HotSpot> cursorHotSpot(std::string_view b) {
+    // ICONDIR: reserved, type (2 = cursor), count; then 16-byte entries whose
+    // planes and bit-count fields hold the hot spot of a cursor.
+    if (b.size() < 6 + 16 || b[0] != 0 || b[1] != 0 || b[2] != 2 || b[3] != 0)
+        return std::nullopt;
+    const auto u16 = [&](std::size_t at) {
+        return static_cast<int>(static_cast<unsigned char>(b[at]) |
+                                (static_cast<unsigned char>(b[at + 1]) << 8));
+    };
+    return HotSpot{u16(6 + 4), u16(6 + 6)};
+}
+
 } // namespace vistel

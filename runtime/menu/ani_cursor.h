@@ -7,6 +7,7 @@
 
 #include <cstddef>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +25,12 @@ struct AniCursor {
 
 [[nodiscard]] tarnic::Result<AniCursor> parseAni(std::string_view bytes,
                                                  const std::filesystem::path& file = {});
+
+// The hot spot of a .cur file (from its first directory entry); nullopt for
+// an icon or a damaged file.
+struct HotSpot {
+    int x = 0, y = 0;
+};
+[[nodiscard]] std::optional<HotSpot> cursorHotSpot(std::string_view curBytes);
 
 } // namespace vistel

@@ -123,3 +123,45 @@ TEST(ScratchFolder, PrivateAndRemoved) {
 
 } // namespace
 } // namespace vistel
+
+#include "runtime/menu/window_rules.h"
+
+namespace vistel {
+namespace {
+
+TEST(WindowRules, DraggingSnapsAndStaysWithinLimits) {
+    const Rect screen{0, 0, 1024, 768};
+    const int maxLeft = 1024 - kFormWidth, maxTop = 768 - kFormHeight;
+    const struct {
+        Point wanted, expected;
+    } cases[] = {{{100, 100}, {100, 100}}, {{15, 19}, {0, 0}},     {{-50, -5}, {0, 0}},
+                 {{370, 310}, {389, 323}}, {{900, 900}, {389, 323}}, {{21, 200}, {21, 200}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(dragTo(c.wanted, screen, kFormWidth, kFormHeight, maxLeft, maxTop), c.expected)
+            << c.wanted.x << "," << c.wanted.y;
+}
+
+TEST(WindowRules, InfoViewerAndThumbnailPlaces) {
+    EXPECT_EQ(infoViewerSize(true, 10).window, 200);
+    EXPECT_EQ(infoViewerSize(true, 41).window, 450);
+    EXPECT_EQ(infoViewerSize(false, 30).window, 450);
+    EXPECT_EQ(infoViewerSize(false, 25).view, 500);
+    EXPECT_EQ(infoViewerTop(300, 450), 0);
+    EXPECT_EQ(freeThumbnailPlace({10, 20}, 640), (Point{504, 24}));
+    EXPECT_EQ(freeThumbnailPlace({10, 20}, 1024), (Point{645, 20}));
+}
+
+TEST(AniCursor, CursorHotSpot) {
+    std::string cur("\0\0\2\0\1\0", 6);
+    cur += std::string("\x20\x20\0\0\x05\0\x07\0", 8) + std::string(8, '\0');
+    const auto h = cursorHotSpot(cur);
+    ASSERT_TRUE(h);
+    EXPECT_EQ(h->x, 5);
+    EXPECT_EQ(h->y, 7);
+    EXPECT_FALSE(cursorHotSpot(cur.substr(0, 10)));
+    cur[2] = 1; // an icon
+    EXPECT_FALSE(cursorHotSpot(cur));
+}
+
+} // namespace
+} // namespace vistel
