@@ -61,13 +61,16 @@ CategoryTreeWidget::CategoryTreeWidget(Tgfform& form) : QTreeWidget(&form), m_fo
 }
 
 void CategoryTreeWidget::dropEvent(QDropEvent* event) {
-    QTreeWidgetItem* target = itemAt(event->position().toPoint());
     // The view must not move or remove rows itself: the editor rebuilds the
     // tree once the drag has ended.
     event->setDropAction(Qt::IgnoreAction);
     event->accept();
+    dropAt(event->position().toPoint());
+}
+
+void CategoryTreeWidget::dropAt(const QPoint& position) {
+    CategoryNode* targetNode = m_form.nodeOf(itemAt(position));
     QPointer<Tgfform> form(&m_form);
-    CategoryNode* targetNode = m_form.nodeOf(target);
     QMetaObject::invokeMethod(
         &m_form,
         [form, targetNode] {

@@ -35,6 +35,8 @@ class ProjectSession;
 class CategoryTreeWidget final : public QTreeWidget {
 public:
     explicit CategoryTreeWidget(Tgfform& form);
+    // A drop at a viewport position: the move runs once the drag has ended.
+    void dropAt(const QPoint& position);
 
 protected:
     void dropEvent(QDropEvent* event) override;
@@ -92,7 +94,7 @@ public:
     void applyLanguage();
 
     [[nodiscard]] CategorySet& set() { return m_set; }
-    [[nodiscard]] QTreeWidget* tree() const { return m_tree; }
+    [[nodiscard]] CategoryTreeWidget* tree() const { return m_tree; }
     [[nodiscard]] QLineEdit* nameField() const { return m_name; }
     [[nodiscard]] Tiwform& iconChooser() { return *m_chooser; }
     [[nodiscard]] Tcatrenameform& renameForm() { return *m_rename; }

@@ -270,6 +270,24 @@ TEST_F(EditorTest, BuildRearrangeRenameSaveAndReopen) {
     EXPECT_FALSE(find(again, QStringLiteral("Puzzle"))->icon(0).isNull());
 }
 
+// A drop on the view moves the selected category once the drag has ended.
+TEST_F(EditorTest, ADropOnTheViewMovesTheSelectedCategory) {
+    const fs::path cmg = dir.write("program/Categories/set.cmg", test::cmgText({{1, "A"}, {1, "B"}, {1, "C"}}, 9));
+    Tgfform form(program);
+    TestHost host;
+    host.file = cmg;
+    form.prepare(host);
+    form.show();
+    QApplication::processEvents();
+    select(form, QStringLiteral("C"));
+    const QPoint at = form.tree()->visualItemRect(find(form, QStringLiteral("A"))).center();
+    form.tree()->dropAt(at);
+    EXPECT_EQ(shape(form), (std::vector<std::string>{"0/A", "0/B", "0/C"})); // not yet: the drag still runs
+    QApplication::processEvents();
+    EXPECT_EQ(shape(form), (std::vector<std::string>{"0/A", "1/C", "0/B"}));
+    EXPECT_TRUE(form.set().changed());
+}
+
 TEST_F(EditorTest, OkAsksToSaveAndAdoptsTheFile) {
     const fs::path cmg = dir.write("program/Categories/set.cmg", test::cmgText({{1, "A"}, {1, "B"}}));
     Tgfform form(program);
