@@ -118,7 +118,7 @@ void Tcatrenameform::applyLanguage() {
 }
 
 void Tcatrenameform::tryAccept() {
-    const QString text = m_edit->text();
+    const QString text = m_edit->text().trimmed();
     if (text.isEmpty()) {
         showCategoryMessage("M6");
         return;
@@ -138,7 +138,7 @@ std::optional<std::string> Tcatrenameform::edit(const QString& initial) {
     if (runModal(*this) != QDialog::Accepted)
         return std::nullopt;
     if (m_result.empty()) { // accepted by a test hook without the OK button
-        auto bytes = uiLanguage().encode(m_edit->text());
+        auto bytes = uiLanguage().encode(m_edit->text().trimmed());
         if (!bytes)
             return std::nullopt;
         m_result = *bytes;

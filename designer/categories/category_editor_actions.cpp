@@ -132,7 +132,8 @@ void Tgfform::SaveAsClick() {
 
 void Tgfform::addClick() {
     CategoryNode* parent = selectedNode();
-    const QString typed = m_name->text();
+    // The category file cannot keep blanks around a caption: they would be gone after a reload.
+    const QString typed = m_name->text().trimmed();
     if (!categoryTextStorable(typed))
         return;
     const std::string caption = uiLanguage().encode(typed).value_or(std::string());

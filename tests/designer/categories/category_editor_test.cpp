@@ -321,7 +321,8 @@ TEST_F(EditorTest, TheStandardSetIsSavedUnderANewName) {
     Tgfform form(program);
     TestHost host;
     form.prepare(host);
-    add(form, QStringLiteral("My CD"), QStringLiteral("Mine"), 0);
+    add(form, QStringLiteral("My CD"), QStringLiteral("  Mine "), 0);
+    EXPECT_NE(find(form, QStringLiteral("Mine")), nullptr); // blanks the file could not keep
     fileAnswer = std::nullopt; // the user cancels the Save As dialog
     click(form, "sgf");
     EXPECT_EQ(slurp(program / "Files/Standard.cmg"), before);
