@@ -26,7 +26,6 @@ void WaitWindow::begin() {
         move(screen->geometry().center() - rect().center());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     show();
-    raise();
     repaint();
 }
 
