@@ -10,7 +10,6 @@
 #include "data/menu/sounds.h"
 
 #include <QGuiApplication>
-
 #include <exception>
 #include <iostream>
 

@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <cmath>
 #include <initializer_list>
 #include <numbers>
@@ -43,7 +42,8 @@ void vStripes(QPainter& p, std::initializer_list<QColor> colours) {
     }
 }
 
-void nordicCross(QPainter& p, const QColor& field, const QColor& cross, const QColor* inner = nullptr) {
+void nordicCross(QPainter& p, const QColor& field, const QColor& cross,
+                 const QColor* inner = nullptr) {
     p.fillRect(QRectF(0, 0, W, H), field);
     p.fillRect(QRectF(32, 0, 14, H), cross);
     p.fillRect(QRectF(0, 23, W, 14), cross);
@@ -67,13 +67,15 @@ void star(QPainter& p, QPointF c, double r, const QColor& colour, double rotatio
 
 void usa(QPainter& p, double width) {
     for (int i = 0; i < 13; ++i)
-        p.fillRect(QRectF(0, i * H / 13, width, H / 13 + 0.5), i % 2 ? kWhite : QColor(0xB2, 0x22, 0x34));
+        p.fillRect(QRectF(0, i * H / 13, width, H / 13 + 0.5),
+                   i % 2 ? kWhite : QColor(0xB2, 0x22, 0x34));
     p.fillRect(QRectF(0, 0, width * 0.42, H * 7 / 13), QColor(0x3C, 0x3B, 0x6E));
     p.setPen(Qt::NoPen);
     p.setBrush(kWhite);
     for (int row = 0; row < 4; ++row)
         for (int col = 0; col < 5; ++col)
-            p.drawEllipse(QPointF(width * 0.42 * (col + 0.6) / 5.2, H * 7 / 13 * (row + 0.6) / 4.2), 1.6, 1.6);
+            p.drawEllipse(QPointF(width * 0.42 * (col + 0.6) / 5.2, H * 7 / 13 * (row + 0.6) / 4.2),
+                          1.6, 1.6);
 }
 
 void unionJack(QPainter& p, const QRectF& r) {
@@ -91,8 +93,10 @@ void unionJack(QPainter& p, const QRectF& r) {
     p.drawLine(r.bottomLeft(), r.topRight());
     p.fillRect(QRectF(r.center().x() - t, r.top(), 2 * t, r.height()), kWhite);
     p.fillRect(QRectF(r.left(), r.center().y() - t, r.width(), 2 * t), kWhite);
-    p.fillRect(QRectF(r.center().x() - t * 0.6, r.top(), 1.2 * t, r.height()), QColor(0xC8, 0x10, 0x2E));
-    p.fillRect(QRectF(r.left(), r.center().y() - t * 0.6, r.width(), 1.2 * t), QColor(0xC8, 0x10, 0x2E));
+    p.fillRect(QRectF(r.center().x() - t * 0.6, r.top(), 1.2 * t, r.height()),
+               QColor(0xC8, 0x10, 0x2E));
+    p.fillRect(QRectF(r.left(), r.center().y() - t * 0.6, r.width(), 1.2 * t),
+               QColor(0xC8, 0x10, 0x2E));
     p.restore();
 }
 
@@ -113,24 +117,37 @@ void paint(QPainter& p, int n) {
         usa(p, W / 2);
         unionJack(p, QRectF(W / 2, 0, W / 2, H));
         break;
-    case 3: usa(p, W); break;
-    case 4: unionJack(p, QRectF(0, 0, W, H)); break;
-    case 5: hStripes(p, {QColor(0, 0, 0), QColor(0xDD, 0, 0), QColor(0xFF, 0xCE, 0)}); break;
-    case 6: vStripes(p, {QColor(0x00, 0x55, 0xA4), kWhite, QColor(0xEF, 0x41, 0x35)}); break;
+    case 3:
+        usa(p, W);
+        break;
+    case 4:
+        unionJack(p, QRectF(0, 0, W, H));
+        break;
+    case 5:
+        hStripes(p, {QColor(0, 0, 0), QColor(0xDD, 0, 0), QColor(0xFF, 0xCE, 0)});
+        break;
+    case 6:
+        vStripes(p, {QColor(0x00, 0x55, 0xA4), kWhite, QColor(0xEF, 0x41, 0x35)});
+        break;
     case 7:
         hStripes(p, {QColor(0xAA, 0x15, 0x1B), kYellow, kYellow, QColor(0xAA, 0x15, 0x1B)});
         break;
-    case 8: hStripes(p, {kWhite, QColor(0x00, 0x39, 0xA6), QColor(0xD5, 0x2B, 0x1E)}); break;
+    case 8:
+        hStripes(p, {kWhite, QColor(0x00, 0x39, 0xA6), QColor(0xD5, 0x2B, 0x1E)});
+        break;
     case 9: {
         for (int i = 0; i < 9; ++i)
-            p.fillRect(QRectF(0, i * H / 9, W, H / 9 + 0.5), i % 2 ? kWhite : QColor(0x0D, 0x5E, 0xAF));
+            p.fillRect(QRectF(0, i * H / 9, W, H / 9 + 0.5),
+                       i % 2 ? kWhite : QColor(0x0D, 0x5E, 0xAF));
         const double s = H * 5 / 9;
         p.fillRect(QRectF(0, 0, s, s), QColor(0x0D, 0x5E, 0xAF));
         p.fillRect(QRectF(s * 0.4, 0, s * 0.2, s), kWhite);
         p.fillRect(QRectF(0, s * 0.4, s, s * 0.2), kWhite);
         break;
     }
-    case 10: nordicCross(p, kWhite, QColor(0x00, 0x2F, 0x6C)); break;
+    case 10:
+        nordicCross(p, kWhite, QColor(0x00, 0x2F, 0x6C));
+        break;
     case 11: {
         p.fillRect(QRectF(0, 0, W, H), kWhite);
         const QColor b(0x00, 0x38, 0xB8);
@@ -150,7 +167,9 @@ void paint(QPainter& p, int n) {
         }
         break;
     }
-    case 12: vStripes(p, {QColor(0x00, 0x92, 0x46), kWhite, QColor(0xCE, 0x2B, 0x37)}); break;
+    case 12:
+        vStripes(p, {QColor(0x00, 0x92, 0x46), kWhite, QColor(0xCE, 0x2B, 0x37)});
+        break;
     case 13:
         p.fillRect(QRectF(0, 0, W, H), kWhite);
         p.setPen(Qt::NoPen);
@@ -165,7 +184,9 @@ void paint(QPainter& p, int n) {
         p.setBrush(QColor(0x00, 0x00, 0x80));
         p.drawEllipse(QPointF(W / 2, H / 2), 2, 2);
         break;
-    case 15: hStripes(p, {QColor(0xAE, 0x1C, 0x28), kWhite, QColor(0x21, 0x46, 0x8B)}); break;
+    case 15:
+        hStripes(p, {QColor(0xAE, 0x1C, 0x28), kWhite, QColor(0x21, 0x46, 0x8B)});
+        break;
     case 16: {
         const QColor blue(0x00, 0x20, 0x5B);
         nordicCross(p, QColor(0xBA, 0x0C, 0x2F), kWhite, &blue);
@@ -181,8 +202,12 @@ void paint(QPainter& p, int n) {
         p.setBrush(kWhite);
         p.drawRoundedRect(QRectF(W * 0.4 - 5, H / 2 - 7, 10, 13), 3, 3);
         break;
-    case 18: vStripes(p, {QColor(0x00, 0x2B, 0x7F), QColor(0xFC, 0xD1, 0x16), QColor(0xCE, 0x11, 0x26)}); break;
-    case 19: nordicCross(p, QColor(0x00, 0x6A, 0xA7), QColor(0xFE, 0xCC, 0x00)); break;
+    case 18:
+        vStripes(p, {QColor(0x00, 0x2B, 0x7F), QColor(0xFC, 0xD1, 0x16), QColor(0xCE, 0x11, 0x26)});
+        break;
+    case 19:
+        nordicCross(p, QColor(0x00, 0x6A, 0xA7), QColor(0xFE, 0xCC, 0x00));
+        break;
     case 20: {
         p.fillRect(QRectF(0, 0, W, H), QColor(0xE3, 0x0A, 0x17));
         p.setPen(Qt::NoPen);
@@ -193,7 +218,9 @@ void paint(QPainter& p, int n) {
         star(p, QPointF(66, 30), 8, kWhite, -std::numbers::pi / 2);
         break;
     }
-    case 21: hStripes(p, {kWhite, QColor(0xDC, 0x14, 0x3C)}); break;
+    case 21:
+        hStripes(p, {kWhite, QColor(0xDC, 0x14, 0x3C)});
+        break;
     case 22: {
         const QColor red(0xDE, 0x29, 0x10);
         p.fillRect(QRectF(0, 0, W, H), red);
@@ -204,7 +231,9 @@ void paint(QPainter& p, int n) {
         star(p, QPointF(40, 28), 3.5, kYellow, 0.4);
         break;
     }
-    case 23: nordicCross(p, QColor(0xC8, 0x10, 0x2E), kWhite); break;
+    case 23:
+        nordicCross(p, QColor(0xC8, 0x10, 0x2E), kWhite);
+        break;
     case 24: { // Arabic: green field with a line of script and a blade
         p.fillRect(QRectF(0, 0, W, H), QColor(0x00, 0x6C, 0x35));
         QPainterPath script;
@@ -225,9 +254,15 @@ void paint(QPainter& p, int n) {
         p.drawPolygon(QPolygonF(QList<QPointF>{{0, 0}, {W / 2, H / 2}, {0, H}}));
         break;
     }
-    case 26: hStripes(p, {kWhite, QColor(0x00, 0x96, 0x6E), QColor(0xD6, 0x26, 0x12)}); break;
-    case 27: hStripes(p, {QColor(0xCE, 0x29, 0x39), kWhite, QColor(0x47, 0x70, 0x50)}); break;
-    default: p.fillRect(QRectF(0, 0, W, H), QColor(0x80, 0x80, 0x80)); break;
+    case 26:
+        hStripes(p, {kWhite, QColor(0x00, 0x96, 0x6E), QColor(0xD6, 0x26, 0x12)});
+        break;
+    case 27:
+        hStripes(p, {QColor(0xCE, 0x29, 0x39), kWhite, QColor(0x47, 0x70, 0x50)});
+        break;
+    default:
+        p.fillRect(QRectF(0, 0, W, H), QColor(0x80, 0x80, 0x80));
+        break;
     }
 }
 

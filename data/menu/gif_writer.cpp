@@ -146,8 +146,9 @@ std::string encodeGif(const QImage& source) {
 
 std::string blankGif() {
     static const unsigned char bytes[] = {
-        'G', 'I', 'F', '8', '9', 'a', 1, 0, 1, 0, 0x80, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF,
-        0x21, 0xF9, 4, 1, 0, 0, 0, 0, ',', 0, 0, 0, 0, 1, 0, 1, 0, 0, 2, 2, 0x44, 1, 0, ';'};
+        'G', 'I',  'F',  '8',  '9',  'a',  1, 0, 1, 0,    0x80, 0, 0,   0, 0,
+        0,   0xFF, 0xFF, 0xFF, 0x21, 0xF9, 4, 1, 0, 0,    0,    0, ',', 0, 0,
+        0,   0,    1,    0,    1,    0,    0, 2, 2, 0x44, 1,    0, ';'};
     return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
 }
 

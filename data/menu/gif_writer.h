@@ -5,7 +5,6 @@
 // opacity become the transparent colour.
 
 #include <QImage>
-
 #include <string>
 
 namespace datagen {

@@ -93,8 +93,9 @@ void writeTextFiles(const fs::path& sourceRoot, const Output& out) {
         if (!bytes)
             bytes = tarnic::encodeFromUtf8(tarnic::Codepage::Windows1251, *utf8);
         if (!bytes)
-            throw std::runtime_error(entry.path().string() +
-                                     ": holds text that neither windows-1252 nor windows-1251 can store");
+            throw std::runtime_error(
+                entry.path().string() +
+                ": holds text that neither windows-1252 nor windows-1251 can store");
         out.write(relative, toCrLf(*bytes));
     }
 }

@@ -5,7 +5,6 @@
 #include "shared/picture.h"
 
 #include <QImage>
-
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -2,7 +2,6 @@
 
 #include <QPainterPath>
 #include <QPolygonF>
-
 #include <cmath>
 #include <numbers>
 
@@ -37,7 +36,9 @@ struct Pen {
     }
 };
 
-QPolygonF poly(std::initializer_list<QPointF> points) { return QPolygonF(QList<QPointF>(points)); }
+QPolygonF poly(std::initializer_list<QPointF> points) {
+    return QPolygonF(QList<QPointF>(points));
+}
 
 void sheet(const Pen& k, double l, double t, double r, double b, double fold) {
     QPainterPath path;
@@ -224,10 +225,18 @@ void draw(const Pen& k, Glyph g) {
             p.drawLine(QPointF(14.5, 14.5), QPointF(20.5, 20.5));
         }
         break;
-    case Glyph::ChevronLeft: chevron(k, 180); break;
-    case Glyph::ChevronRight: chevron(k, 0); break;
-    case Glyph::ChevronUp: chevron(k, -90); break;
-    case Glyph::ChevronDown: chevron(k, 90); break;
+    case Glyph::ChevronLeft:
+        chevron(k, 180);
+        break;
+    case Glyph::ChevronRight:
+        chevron(k, 0);
+        break;
+    case Glyph::ChevronUp:
+        chevron(k, -90);
+        break;
+    case Glyph::ChevronDown:
+        chevron(k, 90);
+        break;
     case Glyph::Close:
         k.line();
         p.drawLine(QPointF(6, 6), QPointF(18, 18));
@@ -256,13 +265,17 @@ void draw(const Pen& k, Glyph g) {
             p.drawRoundedRect(QRectF(8.5, 4.5 + i * 4.5, 12.5, 2.2), 1, 1);
         }
         break;
-    case Glyph::Star: star(k, {12, 12.5}, 10, 4.2); break;
+    case Glyph::Star:
+        star(k, {12, 12.5}, 10, 4.2);
+        break;
     case Glyph::StarPlus:
     case Glyph::StarMinus:
         star(k, {10.5, 11}, 9, 3.8);
         badge(k, g == Glyph::StarPlus);
         break;
-    case Glyph::Picture: landscape(k, QRectF(2.5, 4.5, 19, 15)); break;
+    case Glyph::Picture:
+        landscape(k, QRectF(2.5, 4.5, 19, 15));
+        break;
     case Glyph::PicturePlus:
     case Glyph::PictureMinus:
         landscape(k, QRectF(1.5, 3, 17, 13.5));
@@ -316,7 +329,13 @@ void draw(const Pen& k, Glyph g) {
         k.fill();
         p.drawEllipse(QPointF(7.5, 18), 3.6, 2.8);
         p.drawEllipse(QPointF(17.5, 16), 3.6, 2.8);
-        p.drawPolygon(poly({{9.6, 18}, {9.6, 5}, {21, 2.5}, {21, 16}, {19.4, 16}, {19.4, 7}, {11.2, 8.8},
+        p.drawPolygon(poly({{9.6, 18},
+                            {9.6, 5},
+                            {21, 2.5},
+                            {21, 16},
+                            {19.4, 16},
+                            {19.4, 7},
+                            {11.2, 8.8},
                             {11.2, 18}}));
         break;
     case Glyph::TextDoc:

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QPainter>
 #include <QPolygonF>
-
 #include <cmath>
 #include <functional>
 #include <numbers>
@@ -50,8 +49,9 @@ QImage meter(int level) {
     QImage image = transparent(60, 12);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    const QColor colours[5] = {QColor(0xD6, 0x45, 0x2F), QColor(0xE8, 0x84, 0x1F), QColor(0xE8, 0xC1, 0x1F),
-                               QColor(0x8C, 0xC1, 0x2A), QColor(0x2E, 0xA8, 0x4A)};
+    const QColor colours[5] = {QColor(0xD6, 0x45, 0x2F), QColor(0xE8, 0x84, 0x1F),
+                               QColor(0xE8, 0xC1, 0x1F), QColor(0x8C, 0xC1, 0x2A),
+                               QColor(0x2E, 0xA8, 0x4A)};
     for (int i = 0; i < 5; ++i) {
         const QRectF box(1 + i * 12, 1, 10, 10);
         p.setPen(QPen(QColor(0x6B, 0x77, 0x88), 1));
@@ -99,7 +99,8 @@ void writeRatingSets(const Output& out) {
     for (int k = 1; k <= 5; ++k)
         out.gif("Files/rank/2/meter" + std::to_string(k) + ".gif", meter(k));
     out.jpeg("Files/rank/2/prev.jpg",
-             preview(QStringLiteral("Level Meter"), 5, [](int level) { return meter(level + 1); }), 92);
+             preview(QStringLiteral("Level Meter"), 5, [](int level) { return meter(level + 1); }),
+             92);
 }
 
 } // namespace datagen

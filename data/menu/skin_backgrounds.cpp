@@ -74,7 +74,7 @@ QImage mainBackground(const Theme& t, bool detailsOpen) {
     card(p, t, QRectF(6, 30, 623, 64)); // category list 10,33 615 x 57
     headingMark(p, t, 8, 123);
     if (detailsOpen) {
-        card(p, t, QRectF(6, 126, 243, 262)); // item list 10,129 235 x 255
+        card(p, t, QRectF(6, 126, 243, 262));   // item list 10,129 235 x 255
         card(p, t, QRectF(266, 126, 363, 262)); // details panel
         headingMark(p, t, 275, 123);
     } else {
@@ -119,21 +119,23 @@ QImage splash(const Theme& t) {
     big.setBold(true);
     p.setFont(big);
     p.setPen(t.splashInk);
-    p.drawText(QRectF(190, 88, 200, 40), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarnic"));
+    p.drawText(QRectF(190, 88, 200, 40), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Tarnic"));
     QFont small(QStringLiteral("DejaVu Sans"));
     small.setPixelSize(15);
     p.setFont(small);
     QColor soft = t.splashInk;
     soft.setAlpha(200);
     p.setPen(soft);
-    p.drawText(QRectF(191, 126, 200, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Vardeo CD Menu"));
+    p.drawText(QRectF(191, 126, 200, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Vardeo CD Menu"));
     return image;
 }
 
 QImage searchBackground(const Theme& t) {
     QImage image = dialogBase(t, 225, 315);
     QPainter p(&image);
-    field(p, t, QRectF(14, 13, 115, 22));  // Edit1 (16, 15) 111 x 18
+    field(p, t, QRectF(14, 13, 115, 22));    // Edit1 (16, 15) 111 x 18
     card(p, t, QRectF(13, 43, 199, 230), 4); // members (16, 46) 193 x 224
     return image;
 }
@@ -173,24 +175,36 @@ QImage thumbBackground(const Theme& t) {
 QString css(const Theme& t) {
     const auto c = [](const QColor& colour) { return colour.name(); };
     QString s;
-    s += QStringLiteral("body { background-color: %1; color: %2; font-family: \"DejaVu Sans\", Verdana, "
-                        "Arial, sans-serif; font-size: 11px; }\n")
+    s += QStringLiteral(
+             "body { background-color: %1; color: %2; font-family: \"DejaVu Sans\", Verdana, "
+             "Arial, sans-serif; font-size: 11px; }\n")
              .arg(c(t.pageBg), c(t.bodyText));
     s += QStringLiteral("a img { border: 0; }\n");
-    s += QStringLiteral(".homeLarge { font-size: 20px; font-weight: bold; color: %1; }\n").arg(c(t.headText));
+    s += QStringLiteral(".homeLarge { font-size: 20px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.headText));
     s += QStringLiteral(".home { font-size: 12px; color: %1; }\n").arg(c(t.bodyText));
-    s += QStringLiteral(".homeLink { font-size: 12px; color: %1; text-decoration: none; }\n").arg(c(t.linkText));
+    s += QStringLiteral(".homeLink { font-size: 12px; color: %1; text-decoration: none; }\n")
+             .arg(c(t.linkText));
     s += QStringLiteral(".homeLink:hover { text-decoration: underline; }\n");
-    s += QStringLiteral(".homeSmall { font-size: 10px; color: %1; }\n").arg(c(t.cardBorder.darker(150)));
-    s += QStringLiteral(".genrehead { font-size: 13px; font-weight: bold; color: %1; }\n").arg(c(t.barText));
-    s += QStringLiteral(".cdname { font-size: 12px; font-weight: bold; color: %1; }\n").arg(c(t.barText));
-    s += QStringLiteral(".GenreLink { font-size: 11px; color: %1; text-decoration: none; }\n").arg(c(t.bodyText));
+    s += QStringLiteral(".homeSmall { font-size: 10px; color: %1; }\n")
+             .arg(c(t.cardBorder.darker(150)));
+    s += QStringLiteral(".genrehead { font-size: 13px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.barText));
+    s += QStringLiteral(".cdname { font-size: 12px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.barText));
+    s += QStringLiteral(".GenreLink { font-size: 11px; color: %1; text-decoration: none; }\n")
+             .arg(c(t.bodyText));
     s += QStringLiteral(".GenreLink:hover { color: %1; }\n").arg(c(t.linkText));
-    s += QStringLiteral(".membershead { font-size: 13px; font-weight: bold; color: %1; }\n").arg(c(t.headText));
-    s += QStringLiteral(".detailshead { font-size: 13px; font-weight: bold; color: %1; }\n").arg(c(t.headText));
-    s += QStringLiteral(".MembersLink { font-size: 11px; color: %1; text-decoration: none; }\n").arg(c(t.bodyText));
-    s += QStringLiteral(".MembersLink:hover { color: %1; text-decoration: underline; }\n").arg(c(t.linkText));
-    s += QStringLiteral(".detailsbold { font-size: 11px; font-weight: bold; color: %1; }\n").arg(c(t.headText));
+    s += QStringLiteral(".membershead { font-size: 13px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.headText));
+    s += QStringLiteral(".detailshead { font-size: 13px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.headText));
+    s += QStringLiteral(".MembersLink { font-size: 11px; color: %1; text-decoration: none; }\n")
+             .arg(c(t.bodyText));
+    s += QStringLiteral(".MembersLink:hover { color: %1; text-decoration: underline; }\n")
+             .arg(c(t.linkText));
+    s += QStringLiteral(".detailsbold { font-size: 11px; font-weight: bold; color: %1; }\n")
+             .arg(c(t.headText));
     s += QStringLiteral(".details { font-size: 11px; color: %1; }\n").arg(c(t.bodyText));
     s += QStringLiteral(".detailsLink { font-size: 11px; color: %1; }\n").arg(c(t.linkText));
     return s;
@@ -203,8 +217,8 @@ void writeDialogButtons(const Output& out, const Theme& t, const QImage& backgro
 }
 
 // Arrows and switches that are single pictures (every state looks the same).
-void writeSinglePicture(const Output& out, const Theme& t, const QImage& background, const std::string& name,
-                        Glyph glyph, const QRect& rect) {
+void writeSinglePicture(const Output& out, const Theme& t, const QImage& background,
+                        const std::string& name, Glyph glyph, const QRect& rect) {
     const ButtonPlace place{name, glyph, rect, ButtonKind::Raised};
     out.jpeg(t.folder + "/" + name + ".jpg", drawButton(t, background, place, 0), 95);
 }
@@ -235,7 +249,8 @@ void writeSkin(const Output& out, const Theme& t) {
     writeSinglePicture(out, t, none, "btn_up_middle", Glyph::ChevronUp, {0, 0, 20, 25});
     writeSinglePicture(out, t, none, "btn_down_middle", Glyph::ChevronDown, {0, 0, 20, 25});
     out.gif(f + "/btn_down.gif",
-            drawButton(t, none, {"btn_down", Glyph::ChevronDown, {0, 0, 15, 15}, ButtonKind::Raised}, 0));
+            drawButton(t, none,
+                       {"btn_down", Glyph::ChevronDown, {0, 0, 15, 15}, ButtonKind::Raised}, 0));
 
     const ButtonKind r = ButtonKind::Raised;
     const QImage search = searchBackground(t);

@@ -3,7 +3,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-
 #include <algorithm>
 
 namespace datagen {
@@ -32,17 +31,25 @@ namespace {
 const ButtonLook& lookOf(const Theme& t, ButtonKind kind, int state) {
     if (kind == ButtonKind::Ghost) {
         switch (state) {
-        case 1: return t.ghostHover;
-        case 2: return t.ghostPressed;
-        case 3: return t.ghostDisabled;
-        default: return t.ghostNormal;
+        case 1:
+            return t.ghostHover;
+        case 2:
+            return t.ghostPressed;
+        case 3:
+            return t.ghostDisabled;
+        default:
+            return t.ghostNormal;
         }
     }
     switch (state) {
-    case 1: return t.hover;
-    case 2: return t.pressed;
-    case 3: return t.disabled;
-    default: return t.normal;
+    case 1:
+        return t.hover;
+    case 2:
+        return t.pressed;
+    case 3:
+        return t.disabled;
+    default:
+        return t.normal;
     }
 }
 
@@ -56,7 +63,8 @@ QImage crop(const Theme& theme, const QImage& background, const QRect& rect) {
 
 } // namespace
 
-QImage drawButton(const Theme& theme, const QImage& background, const ButtonPlace& place, int state) {
+QImage drawButton(const Theme& theme, const QImage& background, const ButtonPlace& place,
+                  int state) {
     QImage image = crop(theme, background, place.rect);
     const ButtonLook& look = lookOf(theme, place.kind, state);
     QPainter p(&image);
@@ -87,7 +95,8 @@ QImage drawButton(const Theme& theme, const QImage& background, const ButtonPlac
     return image;
 }
 
-void writeButton(const Output& out, const Theme& theme, const QImage& background, const ButtonPlace& place) {
+void writeButton(const Output& out, const Theme& theme, const QImage& background,
+                 const ButtonPlace& place) {
     for (int state = 0; state < 4; ++state)
         out.jpeg(theme.folder + "/" + place.prefix + "_" + std::to_string(state) + ".jpg",
                  drawButton(theme, background, place, state), 95);

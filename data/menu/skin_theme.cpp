@@ -36,9 +36,10 @@ const Theme& lightTheme() {
                      QColor(0x16, 0x3B, 0x80)};
         s.disabled = {QColor(0xF1, 0xF3, 0xF6), QColor(0xEA, 0xED, 0xF1), QColor(0xD3, 0xD9, 0xE2),
                       QColor(0xB3, 0xBC, 0xC9)};
-        s.ghostNormal = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0xFF, 0xFF, 0xFF)};
-        s.ghostHover = {QColor(255, 255, 255, 60), QColor(255, 255, 255, 40), QColor(255, 255, 255, 90),
-                        QColor(0xFF, 0xFF, 0xFF)};
+        s.ghostNormal = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0),
+                         QColor(0xFF, 0xFF, 0xFF)};
+        s.ghostHover = {QColor(255, 255, 255, 60), QColor(255, 255, 255, 40),
+                        QColor(255, 255, 255, 90), QColor(0xFF, 0xFF, 0xFF)};
         s.ghostPressed = {QColor(0, 0, 0, 70), QColor(0, 0, 0, 50), QColor(0, 0, 0, 60),
                           QColor(0xDD, 0xE8, 0xFF)};
         s.ghostDisabled = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0),
@@ -82,9 +83,10 @@ const Theme& darkTheme() {
                      QColor(0xF7, 0xC8, 0x73)};
         s.disabled = {QColor(0x26, 0x2B, 0x33), QColor(0x22, 0x27, 0x2E), QColor(0x30, 0x36, 0x3F),
                       QColor(0x4C, 0x54, 0x60)};
-        s.ghostNormal = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0xD8, 0xDC, 0xE2)};
-        s.ghostHover = {QColor(255, 255, 255, 30), QColor(255, 255, 255, 20), QColor(0xF2, 0xA3, 0x3A, 160),
-                        QColor(0xF2, 0xA3, 0x3A)};
+        s.ghostNormal = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0),
+                         QColor(0xD8, 0xDC, 0xE2)};
+        s.ghostHover = {QColor(255, 255, 255, 30), QColor(255, 255, 255, 20),
+                        QColor(0xF2, 0xA3, 0x3A, 160), QColor(0xF2, 0xA3, 0x3A)};
         s.ghostPressed = {QColor(0xF2, 0xA3, 0x3A, 60), QColor(0xF2, 0xA3, 0x3A, 40),
                           QColor(0xF2, 0xA3, 0x3A), QColor(0xF7, 0xC8, 0x73)};
         s.ghostDisabled = {QColor(0, 0, 0, 0), QColor(0, 0, 0, 0), QColor(0, 0, 0, 0),

@@ -10,7 +10,6 @@
 #include <QColor>
 #include <QImage>
 #include <QRect>
-
 #include <string>
 #include <vector>
 
@@ -29,8 +28,8 @@ struct Theme {
     QColor listTop, listBottom;     // list wallpapers
     QColor rowLine;                 // faint row guides in the item list
     QColor accent;
-    QColor headingLine;             // short accent line under the headings
-    QColor fieldBg, fieldBorder;    // edit fields drawn into dialog backgrounds
+    QColor headingLine;          // short accent line under the headings
+    QColor fieldBg, fieldBorder; // edit fields drawn into dialog backgrounds
     QColor splashTop, splashBottom, splashInk;
     QColor barText, headText, bodyText, linkText, pageBg; // style sheet of the HTML menu
     ButtonLook normal, hover, pressed, disabled;
@@ -45,7 +44,7 @@ enum class ButtonKind { Raised, Ghost };
 struct ButtonPlace {
     std::string prefix; // file stem; pictures prefix_0 .. prefix_3
     Glyph glyph;
-    QRect rect;         // on its window's background
+    QRect rect; // on its window's background
     ButtonKind kind;
 };
 
@@ -53,8 +52,8 @@ struct ButtonPlace {
 [[nodiscard]] std::vector<ButtonPlace> mainWindowButtons();
 
 // Draws the four states of a button over the background crop at its place.
-[[nodiscard]] QImage drawButton(const Theme& theme, const QImage& background, const ButtonPlace& place,
-                                int state);
+[[nodiscard]] QImage drawButton(const Theme& theme, const QImage& background,
+                                const ButtonPlace& place, int state);
 // Writes prefix_0.jpg .. prefix_3.jpg.
 void writeButton(const Output& out, const Theme& theme, const QImage& background,
                  const ButtonPlace& place);

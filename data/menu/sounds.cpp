@@ -13,11 +13,11 @@ namespace {
 constexpr int kRate = 22050;
 
 struct Tone {
-    double start;    // seconds
-    double length;   // seconds
+    double start;  // seconds
+    double length; // seconds
     double frequency;
     double volume;
-    double decay;    // exponential decay per second
+    double decay; // exponential decay per second
 };
 
 std::vector<double> render(const std::vector<Tone>& tones, double pitch) {
@@ -36,7 +36,8 @@ std::vector<double> render(const std::vector<Tone>& tones, double pitch) {
             const double envelope = attack * release * std::exp(-t.decay * time);
             const double phase = 2 * std::numbers::pi * t.frequency * pitch * time;
             // Fundamental with a soft octave and fifth: a bell-like timbre.
-            const double wave = std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.12 * std::sin(3 * phase);
+            const double wave =
+                std::sin(phase) + 0.3 * std::sin(2 * phase) + 0.12 * std::sin(3 * phase);
             samples[first + i] += t.volume * envelope * wave / 1.42;
         }
     }
@@ -78,14 +79,18 @@ std::string encodeWav(const std::vector<double>& samples, int rate) {
 void writeSounds(const Output& out, const std::string& folder, double pitch) {
     const double c5 = 523.25, e5 = 659.25, g5 = 783.99, c6 = 1046.5;
     const std::vector<std::vector<Tone>> sounds = {
-        {{0.0, 0.45, c5, 0.45, 4}, {0.11, 0.45, e5, 0.4, 4}, {0.22, 0.6, g5, 0.4, 3.5}, {0.33, 0.7, c6, 0.35, 3}},
+        {{0.0, 0.45, c5, 0.45, 4},
+         {0.11, 0.45, e5, 0.4, 4},
+         {0.22, 0.6, g5, 0.4, 3.5},
+         {0.33, 0.7, c6, 0.35, 3}},
         {{0.0, 0.05, 1320, 0.35, 60}},
         {{0.0, 0.07, 880, 0.5, 45}, {0.0, 0.04, 1760, 0.15, 80}},
         {{0.0, 0.3, g5, 0.4, 6}, {0.12, 0.45, c6, 0.4, 5}},
         {{0.0, 0.25, e5, 0.4, 7}, {0.1, 0.3, g5, 0.4, 6}, {0.2, 0.5, c6, 0.4, 5}},
     };
     for (std::size_t i = 0; i < sounds.size(); ++i)
-        out.write(folder + "/Sound" + std::to_string(i + 1) + ".wav", encodeWav(render(sounds[i], pitch), kRate));
+        out.write(folder + "/Sound" + std::to_string(i + 1) + ".wav",
+                  encodeWav(render(sounds[i], pitch), kRate));
 }
 
 } // namespace datagen

@@ -6,10 +6,11 @@
 #include "shared/ini_file.h"
 #include "shared/picture.h"
 
-#include <gtest/gtest.h>
-
+#include <QImage>
+#include <QString>
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <set>
 #include <string>
 #include <vector>
@@ -26,12 +27,15 @@ std::string slurp(const fs::path& file) {
     return bytes.ok() ? *bytes : std::string();
 }
 
-tarnic::IniFile ini(const fs::path& file) { return tarnic::IniFile::fromBytes(slurp(file)); }
+tarnic::IniFile ini(const fs::path& file) {
+    return tarnic::IniFile::fromBytes(slurp(file));
+}
 
 // The default skin element names in the order the build completes a skin folder.
 std::vector<std::string> defaultSkinElements() {
-    std::vector<std::string> names = {"btn_down.gif", "btn_down.jpg", "btn_left.jpg",  "minim_0.jpg",
-                                      "btn_right.jpg", "btn_up_top.jpg", "btn_down_top.jpg", "vistel.css"};
+    std::vector<std::string> names = {"btn_down.gif",     "btn_down.jpg",  "btn_left.jpg",
+                                      "minim_0.jpg",      "btn_right.jpg", "btn_up_top.jpg",
+                                      "btn_down_top.jpg", "vistel.css"};
     const auto four = [&](const std::string& stem) {
         for (int i = 0; i < 4; ++i)
             names.push_back(stem + "_" + std::to_string(i) + ".jpg");
@@ -46,8 +50,9 @@ std::vector<std::string> defaultSkinElements() {
     names.push_back("prev_box.jpg");
     four("info");
     names.push_back("left.jpg");
-    for (const char* stem : {"lup", "mkdir_cancel", "mkdir_ok", "options", "pd_bg_clear", "pd_bg_load", "pd_edit",
-                             "pd_exit", "pd_lo_clear", "pd_lo_load", "pd_print"})
+    for (const char* stem :
+         {"lup", "mkdir_cancel", "mkdir_ok", "options", "pd_bg_clear", "pd_bg_load", "pd_edit",
+          "pd_exit", "pd_lo_clear", "pd_lo_load", "pd_print"})
         four(stem);
     names.push_back("pd_skin.jpg");
     four("scan");
@@ -58,7 +63,8 @@ std::vector<std::string> defaultSkinElements() {
     for (const char* name : {"sf_skin.jpg", "skin.jpg", "skin_full.jpg", "splash.jpg", "top.jpg"})
         names.push_back(name);
     four("unpack");
-    for (const char* name : {"btn_up_middle.jpg", "btn_down_middle.jpg", "minim_1.jpg", "minim_2.jpg", "minim_3.jpg"})
+    for (const char* name :
+         {"btn_up_middle.jpg", "btn_down_middle.jpg", "minim_1.jpg", "minim_2.jpg", "minim_3.jpg"})
         names.push_back(name);
     return names;
 }
@@ -70,8 +76,8 @@ TEST_P(Designs, HoldEveryElementTheMenuAndTheBuildsLookFor) {
     auto names = defaultSkinElements();
     ASSERT_EQ(names.size(), 132u);
     ASSERT_EQ(std::set<std::string>(names.begin(), names.end()).size(), 132u);
-    for (const char* extra : {"btn_up.jpg", "vistel.ico", "Sound1.wav", "Sound2.wav", "Sound3.wav", "Sound4.wav",
-                              "Sound5.wav"})
+    for (const char* extra : {"btn_up.jpg", "vistel.ico", "Sound1.wav", "Sound2.wav", "Sound3.wav",
+                              "Sound4.wav", "Sound5.wav"})
         names.emplace_back(extra);
     for (const std::string& name : names)
         EXPECT_TRUE(fs::is_regular_file(images / name)) << images / name;
@@ -82,13 +88,18 @@ TEST_P(Designs, HoldEveryElementTheMenuAndTheBuildsLookFor) {
         }
     }
 
-    struct Size { const char* name; int w, h; };
-    for (const Size& s : {Size{"skin.jpg", 635, 445}, Size{"skin_full.jpg", 635, 445}, Size{"exec_0.jpg", 75, 40},
-                          Size{"exit_3.jpg", 75, 40}, Size{"home_3.jpg", 25, 25}, Size{"minim_1.jpg", 30, 25},
-                          Size{"search_2.jpg", 30, 25}, Size{"btn_right.jpg", 15, 15}, Size{"cz_start_0.jpg", 75, 30},
-                          Size{"btn_up_top.jpg", 25, 35}, Size{"btn_down_middle.jpg", 20, 25},
-                          Size{"cz_skin.jpg", 295, 220}, Size{"sf_skin.jpg", 225, 315}, Size{"pd_skin.jpg", 535, 245},
-                          Size{"mkdir_skin.jpg", 185, 90}}) {
+    struct Size {
+        const char* name;
+        int w, h;
+    };
+    for (const Size& s :
+         {Size{"skin.jpg", 635, 445}, Size{"skin_full.jpg", 635, 445}, Size{"exec_0.jpg", 75, 40},
+          Size{"exit_3.jpg", 75, 40}, Size{"home_3.jpg", 25, 25}, Size{"minim_1.jpg", 30, 25},
+          Size{"search_2.jpg", 30, 25}, Size{"btn_right.jpg", 15, 15},
+          Size{"cz_start_0.jpg", 75, 30}, Size{"btn_up_top.jpg", 25, 35},
+          Size{"btn_down_middle.jpg", 20, 25}, Size{"cz_skin.jpg", 295, 220},
+          Size{"sf_skin.jpg", 225, 315}, Size{"pd_skin.jpg", 535, 245},
+          Size{"mkdir_skin.jpg", 185, 90}}) {
         const auto image = tarnic::readJpeg(images / s.name);
         ASSERT_TRUE(image.ok()) << s.name;
         EXPECT_EQ(image->width, s.w) << s.name;
@@ -96,8 +107,9 @@ TEST_P(Designs, HoldEveryElementTheMenuAndTheBuildsLookFor) {
     }
 
     const std::string css = slurp(images / "vistel.css");
-    for (const char* cls : {"homeLarge", "home", "homeLink", "homeSmall", "genrehead", "cdname", "GenreLink",
-                            "membershead", "detailshead", "MembersLink", "detailsbold", "details", "detailsLink"})
+    for (const char* cls :
+         {"homeLarge", "home", "homeLink", "homeSmall", "genrehead", "cdname", "GenreLink",
+          "membershead", "detailshead", "MembersLink", "detailsbold", "details", "detailsLink"})
         EXPECT_NE(css.find("." + std::string(cls) + " "), std::string::npos) << cls;
 
     // The design file beside the image folder reads without a colour error and
@@ -112,7 +124,8 @@ TEST_P(Designs, HoldEveryElementTheMenuAndTheBuildsLookFor) {
 
 TEST_P(Designs, SoundsAreSmallPcmWaves) {
     for (int n = 1; n <= 5; ++n) {
-        const fs::path file = kFolder / "Skins" / ("_" + GetParam()) / ("Sound" + std::to_string(n) + ".wav");
+        const fs::path file =
+            kFolder / "Skins" / ("_" + GetParam()) / ("Sound" + std::to_string(n) + ".wav");
         const std::string wav = slurp(file);
         ASSERT_GE(wav.size(), 44u) << file;
         const auto u16 = [&](std::size_t at) {
@@ -135,22 +148,29 @@ INSTANTIATE_TEST_SUITE_P(ProgramFolder, Designs, ::testing::Values("default", "d
 
 TEST(MenuLanguages, EveryFileFillsEveryKeyInItsCodePage) {
     // Every key the menu, the HTML build and the preview read.
-    std::vector<std::pair<std::string, std::string>> keys = {
-        {"Language", "no_file_lang"}, {"Language", "no_info_lang"}, {"Language", "no_nfo_lang"},
-        {"Language", "no_zip_lang"},  {"Heading", "1"},  {"Heading", "2"}, {"Heading", "3"}, {"Heading", "3_2"},
-        {"Cover", "Cover_Header"},    {"Size", "1"},     {"Size", "2"}};
+    std::vector<std::pair<std::string, std::string>> keys = {{"Language", "no_file_lang"},
+                                                             {"Language", "no_info_lang"},
+                                                             {"Language", "no_nfo_lang"},
+                                                             {"Language", "no_zip_lang"},
+                                                             {"Heading", "1"},
+                                                             {"Heading", "2"},
+                                                             {"Heading", "3"},
+                                                             {"Heading", "3_2"},
+                                                             {"Cover", "Cover_Header"},
+                                                             {"Size", "1"},
+                                                             {"Size", "2"}};
     const auto numbered = [&](const char* section, std::initializer_list<int> numbers) {
         for (int n : numbers)
             keys.emplace_back(section, std::to_string(n));
     };
-    numbered("Details", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 26,
-                         27, 28});
+    numbered("Details", {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                         15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 26, 27, 28});
     numbered("Buttons", {7, 8, 9, 12, 13, 14, 24, 25});
-    numbered("Other", {2, 3, 4, 5, 8, 9, 10, 11, 12, 13, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29,
-                       30, 31, 32, 33, 34});
+    numbered("Other", {2,  3,  4,  5,  8,  9,  10, 11, 12, 13, 15, 16, 17, 18, 19,
+                       20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34});
     numbered("Forms", {2, 3, 4, 5, 6});
-    numbered("Hints", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
-                       29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
+    numbered("Hints", {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 17, 18, 19, 20, 21,
+                       22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40});
 
     for (int n = 0; n <= 5; ++n) {
         const fs::path file = kFolder / "Files" / ("language" + std::to_string(n) + ".dat");
@@ -162,15 +182,18 @@ TEST(MenuLanguages, EveryFileFillsEveryKeyInItsCodePage) {
         }
         const auto lang = tarnic::IniFile::fromBytes(bytes);
         for (const auto& [section, key] : keys)
-            EXPECT_FALSE(lang.readString(section, key, "").empty()) << file << " [" << section << "] " << key;
+            EXPECT_FALSE(lang.readString(section, key, "").empty())
+                << file << " [" << section << "] " << key;
         EXPECT_EQ(lang.readInt("Language", "Language", -1) == 2, n == 2) << file;
         // 8-bit text: Russian in windows-1251.
         if (n == 2) {
             EXPECT_EQ(lang.readString("Heading", "1", ""), "\xCA\xE0\xF2\xE5\xE3\xEE\xF0\xE8\xE8");
         }
     }
-    EXPECT_EQ(tarnic::IniFile::fromBytes(slurp(kFolder / "Files" / "language1.dat")).readString("Details", "3", ""),
-              "Gr\xF6\xDF" "e CD:");
+    EXPECT_EQ(tarnic::IniFile::fromBytes(slurp(kFolder / "Files" / "language1.dat"))
+                  .readString("Details", "3", ""),
+              "Gr\xF6\xDF"
+              "e CD:");
 }
 
 TEST(IconsAndFlags, EverySetAndPackIsComplete) {
@@ -184,11 +207,13 @@ TEST(IconsAndFlags, EverySetAndPackIsComplete) {
                                             ("m" + std::to_string(n) + ".ico")));
     }
     for (const std::string pack : {"01", "02"}) {
-        const int count = ini(kFolder / "ip" / ("ip" + pack + ".cfg")).readInt("general", "anz_icons", 0);
+        const int count =
+            ini(kFolder / "ip" / ("ip" + pack + ".cfg")).readInt("general", "anz_icons", 0);
         EXPECT_GE(count, 20);
         for (int m = 1; m <= count; ++m) {
             const std::string mm = (m < 10 ? "0" : "") + std::to_string(m);
-            const fs::path icon = kFolder / "ip" / ("ip" + pack) / ("ip" + pack + "i" + mm + ".ico");
+            const fs::path icon =
+                kFolder / "ip" / ("ip" + pack) / ("ip" + pack + "i" + mm + ".ico");
             const std::string bytes = slurp(icon);
             ASSERT_GE(bytes.size(), 22u) << icon;
             EXPECT_EQ(bytes.substr(0, 4), std::string("\0\0\1\0", 4)) << icon;
@@ -213,7 +238,8 @@ TEST(StandardCategories, ReadableWithAnIconPerCategory) {
     for (std::size_t i = 0; i < list->size(); ++i) {
         hasSubCategory = hasSubCategory || list->entries()[i].starts_with(".");
         EXPECT_EQ(cmg.readInt(std::to_string(i), "id", 0), static_cast<int>(i + 1));
-        EXPECT_TRUE(fs::is_regular_file(kFolder / "Files" / "_Standard" / (std::to_string(i + 1) + ".ico")));
+        EXPECT_TRUE(fs::is_regular_file(kFolder / "Files" / "_Standard" /
+                                        (std::to_string(i + 1) + ".ico")));
     }
     EXPECT_TRUE(hasSubCategory);
 }
@@ -240,13 +266,44 @@ TEST(RatingSets, EveryRangeHasItsPictureAndAPreview) {
     }
 }
 
+TEST(ProgramFolder, GifPicturesDecode) {
+    struct Gif {
+        const char* file;
+        int w, h;
+    };
+    for (const Gif& g :
+         {Gif{"Files/blank.gif", 1, 1}, Gif{"Skins/_default/btn_down.gif", 15, 15},
+          Gif{"Skins/_dark/btn_down.gif", 15, 15}, Gif{"Files/rank/1/stars0.gif", 80, 16},
+          Gif{"Files/rank/1/stars5.gif", 80, 16}, Gif{"Files/rank/2/meter3.gif", 60, 12}}) {
+        const QImage image(QString::fromStdString((kFolder / g.file).string()));
+        ASSERT_FALSE(image.isNull()) << g.file;
+        EXPECT_EQ(image.width(), g.w) << g.file;
+        EXPECT_EQ(image.height(), g.h) << g.file;
+    }
+    // Pixels survive the compression: the first star is gold when rated, grey when not.
+    const auto load = [](const char* file) {
+        return QImage(QString::fromStdString((kFolder / file).string()));
+    };
+    const QRgb gold = load("Files/rank/1/stars5.gif").pixel(8, 9);
+    EXPECT_GT(qRed(gold), 200);
+    EXPECT_LT(qBlue(gold), 100);
+    const QRgb grey = load("Files/rank/1/stars0.gif").pixel(8, 9);
+    EXPECT_GT(qBlue(grey), 180);
+    // The spacer is see-through.
+    EXPECT_EQ(
+        qAlpha(QImage(QString::fromStdString((kFolder / "Files/blank.gif").string())).pixel(0, 0)),
+        0);
+}
+
 TEST(ProgramFolder, TemplatesAndFoldersArePresent) {
-    for (const char* file : {"Files/tarnic.txt", "Files/autorun_classic.inf", "Files/autorun_html.inf",
-                             "Files/vistel.ico", "Skins/default.mos", "Skins/dark.mos"})
+    for (const char* file :
+         {"Files/tarnic.txt", "Files/autorun_classic.inf", "Files/autorun_html.inf",
+          "Files/vistel.ico", "Skins/default.mos", "Skins/dark.mos"})
         EXPECT_TRUE(fs::is_regular_file(kFolder / file)) << file;
     for (const char* folder : {"projects", "genre", "menudesign", "Categories", "AboutText"})
         EXPECT_TRUE(fs::is_directory(kFolder / folder)) << folder;
-    EXPECT_EQ(ini(kFolder / "Files" / "autorun_classic.inf").readString("autorun", "open", ""), "vistel.exe");
+    EXPECT_EQ(ini(kFolder / "Files" / "autorun_classic.inf").readString("autorun", "open", ""),
+              "vistel.exe");
     const std::string gif = slurp(kFolder / "Files" / "blank.gif");
     ASSERT_EQ(gif.size(), 43u);
     EXPECT_EQ(gif.substr(0, 10), std::string("GIF89a\1\0\1\0", 10));
