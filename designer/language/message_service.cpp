@@ -93,7 +93,7 @@ ScriptedAnswers::ScriptedAnswers(std::vector<Answer> answers) : m_answers(std::m
             m_answers.erase(m_answers.begin());
             return a;
         }
-        return m.buttons == BoxButtons::YesNo || m.buttons == BoxButtons::Yes ? Answer::Yes : Answer::Ok;
+        return m.buttons == BoxButtons::YesNo ? Answer::No : m.buttons == BoxButtons::Yes ? Answer::Yes : Answer::Ok;
     });
 }
 

@@ -58,7 +58,7 @@ private:
 [[nodiscard]] MessageService& messages();
 
 // Answers boxes from a queue for the lifetime of the object (tests); an
-// empty queue answers Ok, Yes.
+// empty queue answers OK, and No to questions (nothing is started or replaced).
 class ScriptedAnswers final {
 public:
     explicit ScriptedAnswers(std::vector<Answer> answers = {});

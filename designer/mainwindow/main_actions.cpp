@@ -323,9 +323,12 @@ void MainActions::setButtonLayout(bool captions, bool small) {
         bar->setFixedHeight(height + 2);
     }
     for (QToolButton* b : m_buttons) {
+        // The classic widths are the least a button takes; longer captions widen it.
         const int w = captions ? b->property("captionWidth").toInt() + (b->menu() ? 14 : 0)
                                : height + (b->menu() ? 12 : 0);
-        b->setFixedSize(w, height);
+        b->setFixedHeight(height);
+        b->setMinimumWidth(w);
+        b->setMaximumWidth(captions ? QWIDGETSIZE_MAX : w);
     }
 }
 

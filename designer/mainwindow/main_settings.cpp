@@ -65,12 +65,20 @@ void Tform1::applyLanguage(int number, bool fromMenu) {
     m_comboForm->applyLanguage();
     m_colourForm->applyLanguage();
     m_findForm->applyLanguage();
-    const QString chosen = lang.caption("Main", 46);
-    m_chosenCaption->setText(chosen.isEmpty() ? QStringLiteral("Chosen Item:") : chosen);
+    const auto label = [&lang](QLabel* l, int key, const char* fallback) {
+        const QString t = lang.caption("Main", key);
+        l->setText(t.isEmpty() ? QString::fromLatin1(fallback) : t);
+    };
+    label(m_chosenCaption, 46, "Chosen Item:");
+    label(m_infoCaption, 47, "Info:");
+    label(m_screenshotCaption, 48, "Screenshot:");
     if (info)
         m_actions->languageActions()[number - 1]->setChecked(true);
     m_settings.language = number;
+    const QModelIndex current = m_grid->currentIndex();
     m_model->reload();
+    if (current.isValid())
+        m_grid->setCurrentIndex(m_model->index(current.row(), current.column()));
     updateTitle();
     updateChosenItem();
     waitWindow().end();

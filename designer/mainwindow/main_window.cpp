@@ -78,9 +78,11 @@ void Tform1::buildWindow() {
     m_screenshotIndicator->setObjectName(QStringLiteral("screenshot_indicator"));
     chosenLayout->addWidget(m_chosenCaption);
     chosenLayout->addWidget(m_chosenName, 1);
-    chosenLayout->addWidget(new QLabel(QStringLiteral("Info:"), chosenBar));
+    m_infoCaption = new QLabel(QStringLiteral("Info:"), chosenBar);
+    m_screenshotCaption = new QLabel(QStringLiteral("Screenshot:"), chosenBar);
+    chosenLayout->addWidget(m_infoCaption);
     chosenLayout->addWidget(m_infoIndicator);
-    chosenLayout->addWidget(new QLabel(QStringLiteral("Screenshot:"), chosenBar));
+    chosenLayout->addWidget(m_screenshotCaption);
     chosenLayout->addWidget(m_screenshotIndicator);
     layout->addWidget(chosenBar);
 
@@ -342,14 +344,29 @@ void Tform1::buildClick(bool html) {
     if (!requireProject())
         return;
     m_actions->get(html ? QStringLiteral("htmlstyle") : QStringLiteral("classicstyle"))->setChecked(true);
-    // The build service joins here when it is part of the designer.
-    notYetAvailable();
+    // The test-run question must not hide behind a window that stays on top.
+    const bool wasOnTop = m_actions->get(QStringLiteral("aot"))->isChecked();
+    if (wasOnTop)
+        setStayOnTop(false);
+    const BuildInput input{m_session->header(),        m_session->items(),      m_session->categories(),
+                           m_session->categoryFile(), m_session->designFile(), m_programFolder,
+                           m_session->words()};
+    WindowBuildPrompts prompts;
+    // The HTML pages writer is not part of the designer yet: an HTML build
+    // stops with its error before anything is written.
+    const BuildReport report = buildCd(input, html ? BuildStyle::Html : BuildStyle::Classic, prompts);
+    if (wasOnTop)
+        setStayOnTop(true);
+    if (report.built() && m_cdSize->isVisible())
+        m_cdSize->compute(uiLanguage().decode(m_session->header().projectFolder).toStdString());
 }
 
 void Tform1::cleanUpClick() {
     if (!requireProject())
         return;
-    notYetAvailable();
+    WindowBuildPrompts prompts;
+    if (cleanUpCd(m_session->header().projectFolder, prompts) && m_cdSize->isVisible())
+        m_cdSize->compute(uiLanguage().decode(m_session->header().projectFolder).toStdString());
 }
 
 void Tform1::exitSequence() {

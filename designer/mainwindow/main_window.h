@@ -120,6 +120,8 @@ private:
     QLabel* m_infoIndicator = nullptr;
     QLabel* m_screenshotIndicator = nullptr;
     QLabel* m_chosenCaption = nullptr;
+    QLabel* m_infoCaption = nullptr;
+    QLabel* m_screenshotCaption = nullptr;
     Tallfileseditform* m_editForm = nullptr;
     Tallfilesynform* m_ynForm = nullptr;
     Tallfilesslideform* m_slideForm = nullptr;

@@ -37,6 +37,35 @@ void WindowPrompts::reportWarning(std::string_view text) {
     messages().showText(QString::fromStdString(std::string(text)), BoxKind::Warning, BoxButtons::Ok);
 }
 
+namespace {
+
+void showError(std::string_view messageKey, const tarnic::Error& error) {
+    const QString detail = QString::fromStdString(error.message());
+    if (messageKey.empty())
+        messages().showText(detail, BoxKind::Error, BoxButtons::Ok);
+    else if (error.what.empty())
+        messages().show(messageKey, BoxKind::Error, BoxButtons::Ok);
+    else
+        messages().show(messageKey, BoxKind::Error, BoxButtons::Ok, QStringLiteral("\n\n") + detail);
+}
+
+} // namespace
+
+void WindowBuildPrompts::reportError(std::string_view messageKey, const tarnic::Error& error) {
+    showError(messageKey, error);
+}
+void WindowBuildPrompts::reportInformation(std::string_view messageKey) {
+    messages().show(messageKey, BoxKind::Information, BoxButtons::Ok);
+}
+bool WindowBuildPrompts::askYesNo(std::string_view messageKey) {
+    return messages().show(messageKey, BoxKind::Question, BoxButtons::YesNo) == Answer::Yes;
+}
+void WindowBuildPrompts::reportWarning(std::string_view text) {
+    messages().showText(QString::fromStdString(std::string(text)), BoxKind::Warning, BoxButtons::Ok);
+}
+void WindowBuildPrompts::beginWait() { waitWindow().begin(); }
+void WindowBuildPrompts::endWait() { waitWindow().end(); }
+
 void WindowPrompts::beginWait() { waitWindow().begin(); }
 void WindowPrompts::endWait() { waitWindow().end(); }
 

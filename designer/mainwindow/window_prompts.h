@@ -2,6 +2,7 @@
 // ProjectPrompts with the designer's real dialogs: message boxes by key,
 // the file dialogs and the wait window.
 
+#include "designer/build/cd_build.h"
 #include "designer/project/project_session.h"
 
 #include <QString>
@@ -26,6 +27,17 @@ public:
 private:
     QWidget* m_parent;
     QString m_saveTitle;
+};
+
+// BuildPrompts with the designer's message boxes and wait window.
+class WindowBuildPrompts final : public BuildPrompts {
+public:
+    void reportError(std::string_view messageKey, const tarnic::Error& error) override;
+    void reportInformation(std::string_view messageKey) override;
+    bool askYesNo(std::string_view messageKey) override;
+    void reportWarning(std::string_view text) override;
+    void beginWait() override;
+    void endWait() override;
 };
 
 } // namespace vardeo

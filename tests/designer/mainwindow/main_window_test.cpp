@@ -253,3 +253,13 @@ TEST_F(WindowTest, OpenAsksToSaveAndCancelledDialogKeepsTheProject) {
     EXPECT_TRUE(w.session().isOpen());
     EXPECT_EQ(w.model().item(0)[Field::Serial], "123");
 }
+
+TEST_F(WindowTest, CleanUpAndBuildGoThroughTheBuildService) {
+    Tform1& w = open();
+    w.actions()["cleanup"]->trigger();
+    EXPECT_EQ(shownKeys().back(), QStringLiteral("M73"));
+    messages().clearLog();
+    w.actions()["classicstyle"]->trigger(); // M27 is answered No by the script
+    EXPECT_TRUE(std::filesystem::exists(dir / "cd" / "cfg" / "members.cfg"));
+    EXPECT_TRUE(w.actions()["classicstyle"]->isChecked());
+}
