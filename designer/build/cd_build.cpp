@@ -6,8 +6,10 @@
 #include "shared/ini_file.h"
 #include "shared/paths.h"
 #include "shared/picture.h"
+#include "shared/text.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace vardeo {
 
@@ -78,28 +80,42 @@ public:
         : m_in(input), m_style(style), m_prompts(prompts), m_report(report) {}
 
     // Copies source over target; a missing source is skipped without a word.
-    bool copy(const std::optional<fs::path>& source, const fs::path& target) {
-        if (!source)
+    bool copy(const std::string& source, const fs::path& target, unsigned mode = 0644) {
+        const std::string to = target.string();
+        tarnic::Error error;
+        switch (copyBuildFile(source, to, error, mode)) {
+        case CopyResult::Copied:
+            ++m_report.filesWritten;
+            m_report.copies.emplace_back(source, to);
+            return true;
+        case CopyResult::Failed:
+            m_report.failedCopies.push_back(error.message());
             return false;
-        if (auto st = tarnic::copyFileOverwrite(*source, target); !st) {
-            m_report.failedCopies.push_back(st.error().message());
-            return false;
+        case CopyResult::NoSource:
+            break;
         }
-        ++m_report.filesWritten;
-        return true;
+        return false;
     }
-    bool copyData(std::string_view relative, const fs::path& target) {
-        return copy(findDataFile(m_in.programFolder, relative), target);
+    bool copy(const std::optional<fs::path>& source, const fs::path& target) {
+        return source && copy(source->string(), target);
     }
-    bool copyExecutable(std::string_view relative, const fs::path& target) {
-        if (!copyData(relative, target))
-            return false;
+    // relative uses '/' and the designer's spelling; the exact name is tried
+    // first, then the same name in any letter case.
+    bool copyFrom(const fs::path& base, std::string_view relative, const fs::path& target,
+                  unsigned mode = 0644) {
+        std::string exact = base.string();
+        if (!exact.empty() && exact.back() != '/')
+            exact += '/';
+        exact += relative;
         std::error_code ec;
-        fs::permissions(target,
-                        fs::perms::owner_all | fs::perms::group_read | fs::perms::group_exec |
-                            fs::perms::others_read | fs::perms::others_exec,
-                        ec);
-        return true;
+        if (fs::is_regular_file(exact, ec))
+            return copy(exact, target, mode);
+        if (auto found = findDataFile(base, relative))
+            return copy(found->string(), target, mode);
+        return false;
+    }
+    bool copyData(std::string_view relative, const fs::path& target, unsigned mode = 0644) {
+        return copyFrom(m_in.programFolder, relative, target, mode);
     }
     std::optional<fs::path> existing(const fs::path& file) {
         std::error_code ec;
@@ -196,7 +212,7 @@ BuildReport buildCd(const BuildInput& input, BuildStyle style, BuildPrompts& pro
                 files.push_back(it->path());
         std::sort(files.begin(), files.end());
         for (const fs::path& f : files)
-            b.copy(f, skin / f.filename());
+            b.copy(f.string(), skin / f.filename());
     }
 
     const std::string ratingFolder = "Files/rank/" + std::to_string(input.header.ratingSet);
@@ -218,7 +234,12 @@ BuildReport buildCd(const BuildInput& input, BuildStyle style, BuildPrompts& pro
     if (classic) {
         // This platform's runtime is Files/vistel; the Windows files are
         // copied when an installation carries them.
-        b.copyExecutable("Files/vistel", root / "vistel");
+        if (b.copyData("Files/vistel", root / "vistel", 0755)) {
+            std::error_code ec; // an older copy keeps its mode: set it
+            fs::permissions(root / "vistel", fs::perms::owner_all | fs::perms::group_read |
+                                                 fs::perms::group_exec | fs::perms::others_read |
+                                                 fs::perms::others_exec, ec);
+        }
         b.copyData("Files/vistel.exe", root / "vistel.exe");
         b.copyData("Files/UNRAR.DLL", root / "unrar.dll");
         b.copyData("Files/Unzdll.dll", cfg / "Unzdll.dll");
@@ -231,7 +252,7 @@ BuildReport buildCd(const BuildInput& input, BuildStyle style, BuildPrompts& pro
         n = std::clamp(n, 0, static_cast<int>(kMaxCategories));
         const fs::path icons = tarnic::imageFolderOf(input.categoryFile);
         for (int k = 0; k <= n; ++k)
-            b.copy(findDataFile(icons, std::to_string(k) + ".ico"), cfg / (std::to_string(k) + ".ico"));
+            b.copyFrom(icons, std::to_string(k) + ".ico", cfg / (std::to_string(k) + ".ico"));
 
         b.copy(b.existing(input.designFile), cfg / "skin.cfg");
         b.copyData("Files/language" + std::to_string(input.header.menuLanguage) + ".dat",
@@ -259,11 +280,19 @@ BuildReport buildCd(const BuildInput& input, BuildStyle style, BuildPrompts& pro
             return fail(st.error());
     }
 
+    // The skin folder's names are read once: a look-up per missing name
+    // would list the folder 132 times.
+    std::unordered_set<std::string> present;
+    {
+        std::error_code ec;
+        for (auto it = fs::directory_iterator(skin, ec); !ec && it != fs::end(it); it.increment(ec))
+            present.insert(tarnic::asciiLower(it->path().filename().string()));
+    }
     const fs::path defaults = input.programFolder / "Skins" / "_default";
     for (const auto* list : {&defaultSkinElements(), &extraSkinElements()})
         for (const std::string& name : *list)
-            if (!tarnic::findCaseInsensitive(skin, name))
-                b.copy(findDataFile(defaults, name), skin / name);
+            if (!present.contains(tarnic::asciiLower(name)))
+                b.copyFrom(defaults, name, skin / name);
 
     if (classic) {
         for (std::string_view name : kBitmapSkinPictures) {

@@ -17,6 +17,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vardeo {
@@ -58,6 +59,7 @@ struct BuildReport {
     std::size_t categories = 0;
     std::size_t filesWritten = 0; // data set files, copies and converted pictures
     std::vector<std::string> failedCopies;
+    std::vector<std::pair<std::string, std::string>> copies; // source, target of every copy made
     bool testRunStarted = false;
     fs::path root;
     [[nodiscard]] bool built() const { return outcome == Outcome::Built; }

@@ -253,6 +253,8 @@ tarnic::Result<DataSetReport> writeDataSet(const BuildInput& input, const fs::pa
         indexesOf[L.stripped(i)].push_back(i);
 
     const std::string& yes = input.words.yes;
+    const std::string itemPrefix = (itemFolder / "m").string();
+    std::string itemPath;
     for (std::size_t t = 0; t < L.size(); ++t) {
         const auto rows = rowsOf.find(L.stripped(t));
         if (rows == rowsOf.end())
@@ -272,10 +274,10 @@ tarnic::Result<DataSetReport> writeDataSet(const BuildInput& input, const fs::pa
             details.writeString(section, "pfad", item[Field::CdPath] + item[Field::FileName]);
             details.writeString(section, "copy", item[Field::Copy] == yes ? "1" : "0");
             details.writeString(section, "execute", item[Field::Execute] == yes ? "1" : "0");
-            for (std::size_t g : genres) {
-                details.writeInt(section, "genre", static_cast<std::int64_t>(g));
-                members.writeInt(section, "genre", static_cast<std::int64_t>(g));
-            }
+            // One write per key and file: a key written again keeps its
+            // line, so only the last of the matching indexes shows.
+            details.writeInt(section, "genre", static_cast<std::int64_t>(genres.back()));
+            members.writeInt(section, "genre", static_cast<std::int64_t>(genres.back()));
             index += " ( " + item[Field::Category] + " )\r\n";
             details.writeString(section, "desc", item[Field::Description]);
             details.writeString(section, "serial", item[Field::Serial]);
@@ -292,12 +294,14 @@ tarnic::Result<DataSetReport> writeDataSet(const BuildInput& input, const fs::pa
                 if (kItemLanguageList[p] == item[Field::Language])
                     details.writeInt(section, "language", static_cast<std::int64_t>(p));
 
-            const fs::path file = itemFolder / ("m" + section + ".dat");
-            if (auto st = writeBuildFile(file, details.bytes()); !st)
+            itemPath.assign(itemPrefix).append(section).append(".dat");
+            if (auto st = writeBuildFile(itemPath, details.bytes()); !st)
                 return st.error();
             ++report.items;
             ++u;
-            members.writeInt(category, "anz_items", static_cast<std::int64_t>(u));
+            // The section of t follows its first item; its count is final after the last.
+            if (u == 1 || u == rows->second.size())
+                members.writeInt(category, "anz_items", static_cast<std::int64_t>(u));
         }
     }
 

@@ -1,6 +1,8 @@
 #include "cli_app.h"
 
+#include "build_command.h"
 #include "info_command.h"
+#include "sample_command.h"
 
 #include <CLI/CLI.hpp>
 
@@ -39,6 +41,26 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     infoCmd->add_option("--codepage", codepage, "Code page of the project's text")
         ->check(CLI::IsMember({1252, 1251}));
 
+    BuildOptions build;
+    build.programFolder = executableFolder();
+    auto* buildCmd = app.add_subcommand("build", "Build a project's CD folder (menu data set, runtime, design)");
+    buildCmd->add_option("project", build.project, "The project file (.mof)")->required();
+    buildCmd->add_option("--style", build.style, "Build style")->check(CLI::IsMember({"classic"}));
+    buildCmd->add_option("--program-folder", build.programFolder,
+                         "The designer's program folder (default: the folder of vardeo-cli)");
+    buildCmd->add_flag("--test-run", build.testRun, "Start the built menu afterwards");
+
+    std::filesystem::path cleanProject;
+    auto* cleanCmd = app.add_subcommand("clean", "Remove a project's build from its CD folder");
+    cleanCmd->add_option("project", cleanProject, "The project file (.mof)")->required();
+
+    std::filesystem::path sampleFolder;
+    std::filesystem::path sampleProgramFolder = executableFolder();
+    auto* sampleCmd = app.add_subcommand("sample", "Write a complete demo project into a folder");
+    sampleCmd->add_option("folder", sampleFolder, "The folder to fill")->required();
+    sampleCmd->add_option("--program-folder", sampleProgramFolder,
+                          "The program folder whose default design the project uses");
+
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
@@ -57,6 +79,12 @@ int run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         info.codepage = codepageOf(codepage);
         return runInfo(info, out, err);
     }
+    if (buildCmd->parsed())
+        return runBuild(build, out, err);
+    if (cleanCmd->parsed())
+        return runClean(cleanProject, out, err);
+    if (sampleCmd->parsed())
+        return runSample(sampleFolder, sampleProgramFolder, out, err);
     return kExitUsage;
 }
 
