@@ -11,6 +11,10 @@
 #include "designer/mainwindow/item_model.h"
 #include "designer/mainwindow/main_actions.h"
 #include "shared/file_io.h"
+#if VARDEO_HAVE_CATEGORY_EDITOR
+#include "designer/categories/category_editor.h"
+#include "designer/categories/category_round_trip.h"
+#endif
 #include "shared/paths.h"
 #include "shared/text.h"
 
@@ -103,6 +107,9 @@ void Tform1::buildWindow() {
     m_comboForm = new Tallfilescomboform(this);
     m_colourForm = new Tcolor_chooseform(this);
     m_findForm = new Tfinddlg(this);
+#if VARDEO_HAVE_CATEGORY_EDITOR
+    m_categoryForm = new Tgfform(m_programFolder, this);
+#endif
     m_actions->arrangeToolbars(m_settings.bandToolbar, m_settings.bandBreak, m_settings.bandWidth);
     m_actions->setButtonLayout(true, false);
 }
@@ -139,6 +146,7 @@ void Tform1::connectActions() {
     on(a["classicstyle"], [this](bool) { buildClick(false); });
     on(a["htmlstyle"], [this](bool) { buildClick(true); });
     on(a["cleanup"], [this](bool) { cleanUpClick(); });
+    on(a["geditbtnmain"], [this](bool) { categoriesClick(); });
     on(a["restoregrid"], [this](bool) { restoreGridSettings(); });
     on(a["autogridsize"], [this](bool) { autoGridSize(); });
     on(a["showallcolumns"], [this](bool) { showAllColumns(); });
@@ -184,7 +192,7 @@ void Tform1::connectActions() {
     for (const char* name : {"new", "wizard", "editp", "check", "record", "export_ascii", "export_csv",
                              "export_word", "export_excel", "export_html", "add", "adddir", "addjump",
                              "addurl", "info_file_btn", "screenshot_btn", "popup_info", "popup_screenshot",
-                             "geditbtnmain", "mdbtnmain", "membericons", "ranking", "aboutdialog"})
+                             "mdbtnmain", "membericons", "ranking", "aboutdialog"})
         on(a[name], [this](bool) { notYetAvailable(); });
 
     connect(m_model, &ItemTableModel::modified, this, &Tform1::markModified);
@@ -207,6 +215,28 @@ void Tform1::connectActions() {
 void Tform1::notYetAvailable() {
     messages().showText(QStringLiteral("This command is not available in this version yet."),
                         BoxKind::Information, BoxButtons::Ok);
+}
+
+void Tform1::categoriesClick() {
+    if (!requireProject())
+        return;
+#if VARDEO_HAVE_CATEGORY_EDITOR
+    // The editor works on the project through its working copy, so items
+    // follow renamed and moved categories.
+    if (auto st = beforeCategoryEditor(*m_session); !st) {
+        m_prompts->reportError("", st.error());
+        return;
+    }
+    SessionCategoryHost host(*m_session);
+    static_cast<Tgfform*>(m_categoryForm)->execute(host);
+    if (auto st = afterCategoryEditor(*m_session); !st)
+        m_prompts->reportError("", st.error());
+    ensureOneRow(m_session->items());
+    m_model->reload();
+    projectChanged();
+#else
+    notYetAvailable();
+#endif
 }
 
 void Tform1::onGridCurrentChanged() { updateChosenItem(); }

@@ -106,6 +106,7 @@ private:
     void buildClick(bool html);
     void cleanUpClick();
     void notYetAvailable();
+    void categoriesClick();
     void onGridCurrentChanged();
 
     std::filesystem::path m_programFolder;
@@ -128,6 +129,7 @@ private:
     Tallfilescomboform* m_comboForm = nullptr;
     Tcolor_chooseform* m_colourForm = nullptr;
     Tfinddlg* m_findForm = nullptr;
+    QDialog* m_categoryForm = nullptr;
     GridMode m_gridMode = GridMode::None;
     std::optional<FindOptions> m_lastFind;
     std::optional<GridPos> m_lastHit;

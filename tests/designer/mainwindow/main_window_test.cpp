@@ -263,3 +263,17 @@ TEST_F(WindowTest, CleanUpAndBuildGoThroughTheBuildService) {
     EXPECT_TRUE(std::filesystem::exists(dir / "cd" / "cfg" / "members.cfg"));
     EXPECT_TRUE(w.actions()["classicstyle"]->isChecked());
 }
+
+TEST_F(WindowTest, CategoriesCommandKeepsItemsWhenTheEditorIsCancelled) {
+    Tform1& w = open();
+    const std::vector<ProjectItem> before = w.session().items();
+    int shown = 0;
+    setModalHook([&](QDialog& d) {
+        shown += d.objectName() == QStringLiteral("gfform") || d.inherits("QDialog");
+        return int(QDialog::Rejected);
+    });
+    w.actions()["geditbtnmain"]->trigger();
+    EXPECT_EQ(shown, 1);
+    EXPECT_EQ(w.session().items(), before);
+    EXPECT_EQ(w.model().rowCount(), 4);
+}
