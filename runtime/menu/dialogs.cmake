@@ -1,0 +1,11 @@
+# The menu's dialogs: vistel_dialogs_core (no Qt: safe archive extraction,
+# copies with progress, the search rules, archive info files) and
+# vistel_dialogs (the copy/unpack, new-folder and search windows).
+find_package(LibArchive REQUIRED)
+add_library(vistel_dialogs_core STATIC
+  ${CMAKE_CURRENT_LIST_DIR}/archive_extractor.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/copy_job.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/menu_search.cpp)
+target_include_directories(vistel_dialogs_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_link_libraries(vistel_dialogs_core PUBLIC vistel_core tarnic_shared tarnic_options
+                      LibArchive::LibArchive)
