@@ -38,6 +38,15 @@ bool startsWithAny(std::string_view s, std::initializer_list<std::string_view> p
 
 std::string decimal(std::size_t n) { return std::to_string(n); }
 
+// One "key=value" line as a profile write adds it to a new section; a line
+// break inside a value would split the file, so it becomes a blank.
+void addKey(std::string& out, std::string_view key, std::string_view value) {
+    out.append(key).push_back('=');
+    for (char c : value)
+        out.push_back(c == '\r' || c == '\n' ? ' ' : c);
+    out.append("\r\n");
+}
+
 } // namespace
 
 int iconClass(std::string_view fileName) {
@@ -255,6 +264,7 @@ tarnic::Result<DataSetReport> writeDataSet(const BuildInput& input, const fs::pa
     const std::string& yes = input.words.yes;
     const std::string itemPrefix = (itemFolder / "m").string();
     std::string itemPath;
+    std::string details;
     for (std::size_t t = 0; t < L.size(); ++t) {
         const auto rows = rowsOf.find(L.stripped(t));
         if (rows == rowsOf.end())
@@ -269,33 +279,38 @@ tarnic::Result<DataSetReport> writeDataSet(const BuildInput& input, const fs::pa
             index += item[Field::Name];
             members.writeInt(section, "icon_number", iconClass(item[Field::FileName]));
 
-            tarnic::IniFile details;
-            details.writeString(section, "caption", item[Field::Name]);
-            details.writeString(section, "pfad", item[Field::CdPath] + item[Field::FileName]);
-            details.writeString(section, "copy", item[Field::Copy] == yes ? "1" : "0");
-            details.writeString(section, "execute", item[Field::Execute] == yes ? "1" : "0");
-            // One write per key and file: a key written again keeps its
-            // line, so only the last of the matching indexes shows.
-            details.writeInt(section, "genre", static_cast<std::int64_t>(genres.back()));
+            // A fresh item file written key by key holds exactly one line per
+            // key in write order, so it is built directly (it is the hot path).
+            details.assign("[").append(section).append("]\r\n");
+            addKey(details, "caption", item[Field::Name]);
+            addKey(details, "pfad", item[Field::CdPath] + item[Field::FileName]);
+            addKey(details, "copy", item[Field::Copy] == yes ? "1" : "0");
+            addKey(details, "execute", item[Field::Execute] == yes ? "1" : "0");
+            // A key written again keeps its line, so only the last of the
+            // matching indexes shows.
+            addKey(details, "genre", decimal(genres.back()));
             members.writeInt(section, "genre", static_cast<std::int64_t>(genres.back()));
             index += " ( " + item[Field::Category] + " )\r\n";
-            details.writeString(section, "desc", item[Field::Description]);
-            details.writeString(section, "serial", item[Field::Serial]);
-            details.writeString(section, "sizep", item[Field::CdSize]);
-            details.writeString(section, "sizeup", item[Field::HdSize]);
-            details.writeString(section, "url", item[Field::Homepage]);
-            details.writeString(section, "system", item[Field::System]);
-            details.writeString(section, "params", item[Field::Parameter]);
-            details.writeString(section, "rank", item[Field::Rating]);
+            addKey(details, "desc", item[Field::Description]);
+            addKey(details, "serial", item[Field::Serial]);
+            addKey(details, "sizep", item[Field::CdSize]);
+            addKey(details, "sizeup", item[Field::HdSize]);
+            addKey(details, "url", item[Field::Homepage]);
+            addKey(details, "system", item[Field::System]);
+            addKey(details, "params", item[Field::Parameter]);
+            addKey(details, "rank", item[Field::Rating]);
             if (useRating)
                 if (auto pic = rating.pictureFor(item[Field::Rating]))
-                    details.writeString(section, "rank_pic", *pic);
+                    addKey(details, "rank_pic", *pic);
+            // Language texts are unique in the list: at most one position matches.
             for (std::size_t p = 0; p < kItemLanguageList.size(); ++p)
-                if (kItemLanguageList[p] == item[Field::Language])
-                    details.writeInt(section, "language", static_cast<std::int64_t>(p));
+                if (kItemLanguageList[p] == item[Field::Language]) {
+                    addKey(details, "language", decimal(p));
+                    break;
+                }
 
             itemPath.assign(itemPrefix).append(section).append(".dat");
-            if (auto st = writeBuildFile(itemPath, details.bytes()); !st)
+            if (auto st = writeBuildFile(itemPath, details); !st)
                 return st.error();
             ++report.items;
             ++u;
