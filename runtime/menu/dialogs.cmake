@@ -9,3 +9,17 @@ add_library(vistel_dialogs_core STATIC
 target_include_directories(vistel_dialogs_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_link_libraries(vistel_dialogs_core PUBLIC vistel_core tarnic_shared tarnic_options
                       LibArchive::LibArchive)
+
+if(TARNIC_BUILD_UI)
+  find_package(Qt6 REQUIRED COMPONENTS Widgets Gui)
+  add_library(vistel_dialogs STATIC
+    ${CMAKE_CURRENT_LIST_DIR}/dialog_context.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/copy_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/new_folder_dialog.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/search_form.cpp
+    ${CMAKE_CURRENT_LIST_DIR}/info_files.cpp)
+  set_target_properties(vistel_dialogs PROPERTIES AUTOMOC ON)
+  # The dialogs reuse the menu window's image buttons, info viewer and Qt bridge.
+  target_link_libraries(vistel_dialogs PUBLIC vistel_dialogs_core vistel_ui Qt6::Widgets Qt6::Gui
+                        tarnic_options)
+endif()
