@@ -8,6 +8,7 @@
 #include "help_pages.h"
 #include "shared/codepage.h"
 #include "shared/file_io.h"
+#include "shared/wave.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -60,41 +61,22 @@ bool writeLanguageFile(const fs::path& source, const fs::path& target, tarnic::C
     return writeFile(target, out);
 }
 
-void put16(std::string& s, std::uint16_t v) {
-    s.push_back(static_cast<char>(v & 0xFF));
-    s.push_back(static_cast<char>(v >> 8));
-}
-void put32(std::string& s, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        s.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
-}
 
 // A short, soft click: a decaying 1.8 kHz tone with a little noise, 16-bit mono.
 std::string clickWave() {
     constexpr std::uint32_t rate = 22050;
     constexpr std::uint32_t samples = rate * 35 / 1000;
-    std::string data;
+    std::vector<std::int16_t> data;
+    data.reserve(samples);
     std::uint32_t noise = 12345;
     for (std::uint32_t i = 0; i < samples; ++i) {
         const double t = static_cast<double>(i) / rate;
         noise = noise * 1103515245u + 12345u;
         const double n = static_cast<double>((noise >> 16) & 0x7FFF) / 16384.0 - 1.0;
         const double v = std::exp(-t * 180.0) * (0.7 * std::sin(2.0 * M_PI * 1800.0 * t) + 0.3 * n);
-        put16(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(v * 12000.0)));
+        data.push_back(static_cast<std::int16_t>(v * 12000.0));
     }
-    std::string wav = "RIFF";
-    put32(wav, static_cast<std::uint32_t>(36 + data.size()));
-    wav += "WAVEfmt ";
-    put32(wav, 16);
-    put16(wav, 1); // PCM
-    put16(wav, 1); // mono
-    put32(wav, rate);
-    put32(wav, rate * 2);
-    put16(wav, 2);
-    put16(wav, 16);
-    wav += "data";
-    put32(wav, static_cast<std::uint32_t>(data.size()));
-    return wav + data;
+    return tarnic::encodeWav16(data, rate);
 }
 
 bool saveImage(const QImage& image, const fs::path& file) {

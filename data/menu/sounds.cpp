@@ -1,4 +1,5 @@
 #include "data/menu/sounds.h"
+#include "shared/wave.h"
 
 #include <algorithm>
 #include <cmath>
@@ -46,34 +47,15 @@ std::vector<double> render(const std::vector<Tone>& tones, double pitch) {
     return samples;
 }
 
-void put32(std::string& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFFu);
-}
-void put16(std::string& out, std::uint16_t v) {
-    out += static_cast<char>(v & 0xFFu);
-    out += static_cast<char>((v >> 8) & 0xFFu);
-}
 
 } // namespace
 
 std::string encodeWav(const std::vector<double>& samples, int rate) {
-    const auto dataBytes = static_cast<std::uint32_t>(samples.size() * 2);
-    std::string out = "RIFF";
-    put32(out, 36 + dataBytes);
-    out += "WAVEfmt ";
-    put32(out, 16);
-    put16(out, 1); // PCM
-    put16(out, 1); // mono
-    put32(out, static_cast<std::uint32_t>(rate));
-    put32(out, static_cast<std::uint32_t>(rate) * 2);
-    put16(out, 2);
-    put16(out, 16);
-    out += "data";
-    put32(out, dataBytes);
-    for (const double s : samples)
-        put16(out, static_cast<std::uint16_t>(static_cast<std::int16_t>(std::lround(s * 32000.0))));
-    return out;
+    std::vector<std::int16_t> pcm;
+    pcm.reserve(samples.size());
+    for (const double v : samples)
+        pcm.push_back(static_cast<std::int16_t>(std::lround(v * 32000.0)));
+    return tarnic::encodeWav16(pcm, static_cast<std::uint32_t>(rate));
 }
 
 void writeSounds(const Output& out, const std::string& folder, double pitch) {

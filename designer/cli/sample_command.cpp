@@ -7,6 +7,7 @@
 #include "shared/paths.h"
 #include "shared/picture.h"
 #include "shared/text.h"
+#include "shared/wave.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -49,39 +50,19 @@ tarnic::Image square(int size, std::uint8_t r, std::uint8_t g, std::uint8_t b) {
     return img;
 }
 
-void put16(std::string& s, std::uint16_t v) {
-    s += static_cast<char>(v & 0xFF);
-    s += static_cast<char>(v >> 8);
-}
-void put32(std::string& s, std::uint32_t v) {
-    put16(s, static_cast<std::uint16_t>(v & 0xFFFF));
-    put16(s, static_cast<std::uint16_t>(v >> 16));
-}
 
 // Half a second of a fading 880 Hz tone, 16-bit mono PCM.
 std::string chimeWav() {
     constexpr std::uint32_t rate = 22050;
     constexpr std::uint32_t samples = rate / 2;
-    std::string data;
+    std::vector<std::int16_t> data;
+    data.reserve(samples);
     for (std::uint32_t i = 0; i < samples; ++i) {
         const double t = static_cast<double>(i) / rate;
         const double fade = 1.0 - static_cast<double>(i) / samples;
-        const double v = std::sin(2.0 * std::numbers::pi * 880.0 * t) * fade * 12000.0;
-        put16(data, static_cast<std::uint16_t>(static_cast<std::int16_t>(v)));
+        data.push_back(static_cast<std::int16_t>(std::sin(2.0 * std::numbers::pi * 880.0 * t) * fade * 12000.0));
     }
-    std::string wav = "RIFF";
-    put32(wav, static_cast<std::uint32_t>(36 + data.size()));
-    wav += "WAVEfmt ";
-    put32(wav, 16);
-    put16(wav, 1);
-    put16(wav, 1);
-    put32(wav, rate);
-    put32(wav, rate * 2);
-    put16(wav, 2);
-    put16(wav, 16);
-    wav += "data";
-    put32(wav, static_cast<std::uint32_t>(data.size()));
-    return wav + data;
+    return tarnic::encodeWav16(data, rate);
 }
 
 tarnic::Status writeZip(const fs::path& file,
