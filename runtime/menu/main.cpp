@@ -1,5 +1,6 @@
 // vistel: the menu program on the CD. It serves the CD folder it lives in
 // (the folder holding cfg/), or the folder given with --root.
+#include "runtime/cover/menu_dialogs.h"
 #include "runtime/menu/vistel_form.h"
 
 #include <QApplication>
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
     const QString root = parser.isSet(rootOption) ? parser.value(rootOption)
                                                   : QCoreApplication::applicationDirPath();
     vistel::Tvistel_form form(std::filesystem::path(QDir(root).absolutePath().toStdString()));
+    vistel::installMenuDialogs(form);
     form.show();
     form.startUp();
     return QApplication::exec();

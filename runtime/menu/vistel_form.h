@@ -57,6 +57,22 @@ public:
     [[nodiscard]] ScratchFolder& scratchFolder() { return m_scratch; }
     [[nodiscard]] QMenu* optionsMenu() const { return m_options; }
 
+    // The copy/unpack, archive info file, search and cover print dialogs live
+    // in their own libraries; the program plugs them in here.
+    enum class CopyMode { Copy, Unzip, Unrar };
+    struct DialogHooks {
+        std::function<void(CopyMode, const std::filesystem::path& source)> copy;
+        std::function<void(bool diz)> infoFile;
+        std::function<void()> search;
+        std::function<void()> cover;
+    };
+    void setDialogHooks(DialogHooks hooks);
+    [[nodiscard]] const Design& design() const { return m_design; }
+    [[nodiscard]] const std::vector<QPixmap>& itemIcons() const { return m_itemIcons; }
+    void playSound(int n);
+    // A search result: its category's level, its items, the hit selected.
+    void openSearchResult(int category, int item);
+
 public Q_SLOTS:
     void ausfClick();
     void copybtnClick();
@@ -112,6 +128,7 @@ private:
     std::optional<QPixmap> skinPicture(const char* name, bool required = true);
     void launch(const LaunchRequest& request);
     void showInfo();
+    void infoFileEntry(bool diz);
     void startDrag();
     void openCategoryFromList();
     [[nodiscard]] QString text(const std::string& bytes) const;
@@ -127,6 +144,7 @@ private:
     SkinCursor* m_cursors[3] = {nullptr, nullptr, nullptr};
     ScratchFolder m_scratch;
     MessageHook m_messageHook;
+    DialogHooks m_dialogHooks;
     LaunchHook m_launchHook;
     bool m_started = false;
 

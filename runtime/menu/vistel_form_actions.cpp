@@ -7,6 +7,7 @@
 #include "runtime/menu/thumb_window.h"
 #include "runtime/menu/vistel_form.h"
 #include "runtime/menu/window_rules.h"
+#include "shared/text.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -57,8 +58,8 @@ void Tvistel_form::buildMenus() {
     };
     m_infoMenu = new QMenu(this);
     m_infoMenu->setObjectName(QStringLiteral("AHMPopupMenu1"));
-    action(m_infoMenu, "nfo1", [this] { clickSound(); });
-    action(m_infoMenu, "diz1", [this] { clickSound(); });
+    action(m_infoMenu, "nfo1", [this] { infoFileEntry(false); });
+    action(m_infoMenu, "diz1", [this] { infoFileEntry(true); });
 
     m_popup = new QMenu(this);
     m_popup->setObjectName(QStringLiteral("PopupMenu1"));
@@ -68,8 +69,8 @@ void Tvistel_form::buildMenus() {
     m_popupActions[ItemButton::Explorer] = action(m_popup, "Explorer1", &Tvistel_form::browsebtnClick);
     QMenu* sub = m_popup->addMenu(QString());
     sub->setObjectName(QStringLiteral("InfoFiles1"));
-    action(sub, "nfo2", [this] { clickSound(); });
-    action(sub, "diz2", [this] { clickSound(); });
+    action(sub, "nfo2", [this] { infoFileEntry(false); });
+    action(sub, "diz2", [this] { infoFileEntry(true); });
     m_popupActions[ItemButton::InfoFiles] = sub->menuAction();
     m_popupActions[ItemButton::Info] = action(m_popup, "Info1", &Tvistel_form::infoClick);
     m_popup->addSeparator();
@@ -103,8 +104,12 @@ void Tvistel_form::buildMenus() {
     m_actMusic->setCheckable(true);
     m_actMusic->setEnabled(false);
     action(m_options, "Separator23", [] {})->setEnabled(false);
-    // Cover printing comes with its dialog; until then the entry stays disabled.
-    m_actCover = action(m_options, "PrintCover", [this] { clickSound(); });
+    // Enabled once the program plugs in the cover print dialog.
+    m_actCover = action(m_options, "PrintCover", [this] {
+        clickSound();
+        if (m_dialogHooks.cover)
+            m_dialogHooks.cover();
+    });
     m_actCover->setEnabled(false);
     action(m_options, "Separator12", [] {})->setEnabled(false);
     m_actAbout = action(m_options, "About1", [this] {
@@ -234,16 +239,46 @@ void Tvistel_form::ausfClick() {
     launch(m_state->executeRequest());
 }
 
-// Copy, unpack and the archive info files open their dialogs in a later
-// version; the buttons already follow their enablement rules.
+void Tvistel_form::setDialogHooks(DialogHooks hooks) {
+    m_dialogHooks = std::move(hooks);
+    m_actCover->setEnabled(static_cast<bool>(m_dialogHooks.cover));
+}
+
+void Tvistel_form::playSound(int n) { m_sounds->play(n); }
+
+void Tvistel_form::openSearchResult(int category, int item) {
+    activateWindow();
+    m_state->openCategory(category, item);
+    refresh();
+}
+
+void Tvistel_form::infoFileEntry(bool diz) {
+    if (!m_state->enabled(ItemButton::InfoFiles))
+        return;
+    clickSound();
+    if (m_dialogHooks.infoFile)
+        m_dialogHooks.infoFile(diz);
+}
+
 void Tvistel_form::copybtnClick() {
-    if (m_state->enabled(ItemButton::Copy))
-        clickSound();
+    if (!m_state->enabled(ItemButton::Copy))
+        return;
+    clickSound();
+    if (!m_dialogHooks.copy)
+        return;
+    auto* b = m_buttons.at(QStringLiteral("copybtn"));
+    setButtonEnabled(b, false);
+    m_dialogHooks.copy(CopyMode::Copy, m_state->currentFile());
+    setButtonEnabled(b, m_state->enabled(ItemButton::Copy));
 }
 
 void Tvistel_form::zipClick() {
-    if (m_state->enabled(ItemButton::Unpack))
-        clickSound();
+    if (!m_state->enabled(ItemButton::Unpack))
+        return;
+    clickSound();
+    const bool rar = tarnic::iequals(m_state->currentFile().extension().string(), ".rar");
+    if (m_dialogHooks.copy)
+        m_dialogHooks.copy(rar ? CopyMode::Unrar : CopyMode::Unzip, m_state->currentFile());
 }
 
 void Tvistel_form::nfoClick() {
@@ -328,7 +363,11 @@ void Tvistel_form::lup_btnClick() {
     refresh();
 }
 
-void Tvistel_form::search_btnClick() { clickSound(); }
+void Tvistel_form::search_btnClick() {
+    clickSound();
+    if (m_dialogHooks.search)
+        m_dialogHooks.search();
+}
 
 void Tvistel_form::hidedetbtnClick() {
     clickSound();

@@ -156,3 +156,29 @@ TEST(ContentWindow, PrintsWithItsTitle) {
 
 } // namespace
 } // namespace vistel
+
+#include "runtime/cover/menu_dialogs.h"
+#include "runtime/menu/vistel_form.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace vistel {
+namespace {
+
+TEST(MenuDialogs, PluggedIntoTheWindow) {
+    Fixture f;
+    Tvistel_form form(f.tmp.path());
+    auto* cover = form.optionsMenu()->findChild<QAction*>(QStringLiteral("PrintCover"));
+    if (!cover)
+        for (QAction* a : form.optionsMenu()->actions())
+            if (a->objectName() == QStringLiteral("PrintCover"))
+                cover = a;
+    ASSERT_TRUE(cover);
+    EXPECT_FALSE(cover->isEnabled());
+    installMenuDialogs(form);
+    EXPECT_TRUE(cover->isEnabled());
+}
+
+} // namespace
+} // namespace vistel
