@@ -26,6 +26,8 @@ endif()
 function(tarnic_add_gtest name)
   add_executable(${name} ${ARGN})
   target_link_libraries(${name} PRIVATE tarnic_options GTest::gtest GTest::gtest_main)
+  # Every suite shares tests/support/ (throwaway folders and the like).
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TARNIC_TEST_DATA=${CMAKE_SOURCE_DIR}/tests/fixtures")
 endfunction()
